@@ -14,6 +14,7 @@
 #include "wellfile/checkheader.h"
 #include "wellfile/datafile.h"
 #include "wellfile/depthcorrection.h"
+#include "wellfile/profile.h"
 #include "wellfile/reportconversion.h"
 #include "wellfile/reportindex.h"
 #include "wellfile/settingsblock.h"
@@ -269,6 +270,17 @@ std::optional<DataFileChoice> DataFileToOpen(const QString& path)
     return std::nullopt;
 }
 
+QString ReopenPath(const app::WellState& well)
+{
+    const QString& data = well.file.dataFileName;
+    const QFileInfo by(well.openedAs);
+    const QFileInfo file(data);
+    if (well.openedAs.isEmpty() || by.absolutePath() != file.absolutePath() ||
+        by.completeBaseName().compare(file.completeBaseName(), Qt::CaseInsensitive) != 0)
+        return data;
+    return well.openedAs;
+}
+
 int OpenDataFile(app::LogState& s, const app::WellServices& sv, const QString& given)
 {
     const std::optional<DataFileChoice> target = DataFileToOpen(given);
@@ -299,8 +311,10 @@ int OpenDataFile(app::LogState& s, const app::WellServices& sv, const QString& g
         }
     }
     // The other program's file decides the profile of the data file it stands for.
-    if (chosen == path && target->profile)
+    const bool byOtherProgram = chosen == path && target->profile;
+    if (byOtherProgram)
         s.well.loggerId = *target->profile;
+    s.well.openedAs = byOtherProgram ? QFileInfo(given).absoluteFilePath() : chosen;
     s.well.fileOpened = true;
     ++s.well.openCount;
     s.witsChart.settingsKept = true;
@@ -361,7 +375,7 @@ int OpenDataFile(app::LogState& s, const app::WellServices& sv, const QString& g
         sv.view->ImportNewImages(s, well.wellName);
     if (!s.env.serverStation) {
         LoadRecent(well.dataFolder, s.env.recentFiles);
-        AddRecent(s.env.recentFiles, well.dataFileName);
+        AddRecent(s.env.recentFiles, ReopenPath(s.well));
         SaveRecent(well.dataFolder, s.env.recentFiles);
     }
 
@@ -385,6 +399,7 @@ int OpenCheckedDataFile(app::LogState& s, const app::WellServices& sv, const QSt
 {
     OpenWell& well = s.well.file;
     const QString previous = well.dataFileName;
+    const QString previousOpenedAs = ReopenPath(s.well);
     if (chosen.isEmpty())
         return 0;
     const std::optional<DataFileChoice> target = DataFileToOpen(chosen);
@@ -410,7 +425,7 @@ int OpenCheckedDataFile(app::LogState& s, const app::WellServices& sv, const QSt
         sv.drilling->CmDrilling(s);
     if (!previous.isEmpty()) {
         LoadRecent(well.dataFolder, s.env.recentFiles);
-        AddRecent(s.env.recentFiles, previous);
+        AddRecent(s.env.recentFiles, previousOpenedAs);
         SaveRecent(well.dataFolder, s.env.recentFiles);
     }
     const int opened = OpenDataFile(s, sv, chosen);
@@ -418,11 +433,31 @@ int OpenCheckedDataFile(app::LogState& s, const app::WellServices& sv, const QSt
     return opened;
 }
 
+namespace {
+
+// The data files and the other logging programs' files that stand for them (matched, as they are
+// opened, on the dot and two letters, in either case: the dialog matches case on this system).
+QString OpenDialogFilter()
+{
+    QStringList shown{QStringLiteral("*.svm")};
+    QStringList patterns{QStringLiteral("*.svm"), QStringLiteral("*.SVM")};
+    for (const wellfile::ProfileRow& row : wellfile::Profiles().extensions) {
+        if (row.text.size() < 3)
+            continue;
+        const QString stem = QStringLiteral("*") + platform::FromCp1252(row.text.data(), 3);
+        shown << QStringLiteral("*") + platform::FromCp1252(row.text.data(), int(row.text.size()));
+        patterns << stem.toLower() + u'*' << stem.toUpper() + u'*';
+    }
+    return QStringLiteral("StrativM Data Files (%1)|%2|").arg(shown.join(u' '), patterns.join(u';'));
+}
+
+}  // namespace
+
 int ChooseAndOpenDataFile(app::LogState& s, const app::WellServices& sv, const std::function<void()>& letGo)
 {
     platform::FileDialogRequest request;
     request.folder = s.well.file.dataFolder;
-    request.filter = QStringLiteral("StrativM Data Files (*.SVM )|*.SVM|");
+    request.filter = OpenDialogFilter();
     request.defaultExt = QStringLiteral("LOG");
     const std::optional<QString> chosen = platform::services().prompter->OpenFileName(request);
     if (!chosen)

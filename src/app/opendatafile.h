@@ -46,6 +46,10 @@ struct DataFileChoice {
 };
 std::optional<DataFileChoice> DataFileToOpen(const QString& path);
 
+// The path that opens the open well again as it is open: the other program's file it was opened by while
+// that still stands for the open data file, else the data file.
+QString ReopenPath(const app::WellState& well);
+
 // Makes the well of `path` (through DataFileToOpen) current. A file that fails validation is refused and the well that
 // was open is opened again; only when that fails too (or none was open) is the message box "Not A Valid StrativM File"
 // (its text the path) shown and the demo well of the install folder opened instead. The opened well's remote settings

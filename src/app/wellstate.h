@@ -45,6 +45,9 @@ struct WellState {
     std::uint16_t secondProfile = 0;  // a second profile number; 11 gives the header its engineer
     QString uniqueWellId;        // shown by the header dialog
     bool scratchWell = false;    // the well name begins with "~"
+    // The file the well was opened by: the data file, or the other logging program's file (".xa1") that
+    // stands for it, which the recent list keeps so the well opens again with that file's profile.
+    QString openedAs;
     bool sharedFolderWell = false;
     bool writeBottomToFirstRecord = false;
     bool tvdFile = false;        // the open file is a true-vertical-depth log: it is never drilled

@@ -111,6 +111,7 @@ void LagCalculator::SetupWindow()
     if (host_.metric) {
         form_.SetChecked(Metric, true);
         form_.SetText(Metric, QStringLiteral("Input Meters for length's, Inches for all diameters"));
+        form_.Enable(Metric, false);  // the well's depths are metres: not the user's choice
     }
     for (int id : {Help, UpdateWashout, UseAllActivePumps, ShowAllPumps, lagid::UseWitsStrokes})
         form_.Show(id, false);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <cstdlib>
 #include <string_view>
 
@@ -105,12 +106,14 @@ constexpr const char* kPpmCurves[7] = {
 constexpr const char* kPpmTitles[7] = {" C1         ", "C2         ", "C3         ", "IC4        ",
                                        "NC4       ",   "IC5        ", "NC5         "};
 
-// The component of the row in its gas form, unrounded.
+// The component of the row in its gas form, unrounded: record d's whole step, or on the half-step row
+// the first half step of record d + 1 over that record's test gas.
 double Component(const LasSettings& st, const CustomLasRow& row, int c)
 {
-    double v = std::abs(double(row.half ? row.next.halfGas[c] : row.record.gas[c]));
+    const RECORD& sample = row.half ? row.next : row.record;
+    double v = std::abs(double(row.half ? sample.halfGas[c] : sample.gas[c]));
     if (st.ppm) {
-        const float test = row.next.testGas[c];
+        const float test = sample.testGas[c];
         v /= test > 0 ? double(test) : 1.0;
         if (st.ppmScaling || st.loggerId == 17)
             v *= 10000.0;
@@ -168,6 +171,7 @@ void ExportCustomLasRows(Out& o, const LasSettings& st, CustomLasRow& row, int e
         return;
     const CustomLasEntry& e = kCatalogue[std::size_t(entry)];
     const RECORD& next = row.next;
+    const RECORD& own = row.record;  // the values of the whole unit
     const wellfile::CUSTDATAREC& cust = row.custom;
     const int h = row.half;
     std::string_view format = e.format;
@@ -175,7 +179,9 @@ void ExportCustomLasRows(Out& o, const LasSettings& st, CustomLasRow& row, int e
     switch (e.source) {
     case S::None: return;
     case S::Depth: v = double(next.depth - 1) + (h ? 0.5 : 0.0); break;
-    case S::Rate: v = StepRate(row) > 0 ? 60.0 / StepRate(row) : 0.0; break;
+    case S::Rate:
+        v = StepRate(row) > kLasBlankRate ? 60.0 / StepRate(row) : std::numeric_limits<double>::quiet_NaN();
+        break;
     case S::Lith: v = row.lith[std::size_t(e.arg)]; break;
     case S::Gas:
         v = Component(st, row, e.arg);
@@ -184,20 +190,24 @@ void ExportCustomLasRows(Out& o, const LasSettings& st, CustomLasRow& row, int e
         break;
     case S::TotalGas:
         if (st.totalGasFromStep)
-            v = std::abs(std::trunc(double(next.gas[0])));
+            v = std::abs(std::trunc(double(h ? next.halfGas[0] : own.gas[0])));
         else
             for (int c = 1; c <= 6; ++c)  // C1 .. IC5, as the mudlog file sums them
                 v += Component(st, row, c);
         if (st.loggerId == 134)
             v *= 0.01;
         break;
-    case S::Co2: v = next.co2; break;
+    case S::Co2: v = own.co2; break;
     case S::MudOut:
-        if (next.mudWeightOut > 0)
-            row.mudWeight = next.mudWeightOut;
+        if (own.mudWeightOut > 0)
+            row.mudWeight = own.mudWeightOut;
         v = row.mudWeight;
         break;
-    case S::MudIn: v = next.mudWeightIn > 0 ? next.mudWeightIn : 0.0f; break;
+    case S::MudIn:
+        if (own.mudWeightIn > 0)
+            row.mudWeightIn = own.mudWeightIn;
+        v = row.mudWeightIn;
+        break;
     case S::FlowIn: v = cust.las202; break;
     case S::Dxc: {
         const float rate = StepRate(row);
@@ -208,10 +218,11 @@ void ExportCustomLasRows(Out& o, const LasSettings& st, CustomLasRow& row, int e
     }
     case S::Rpm: v = cust.rpm; break;
     case S::Wob: v = cust.las28; break;
-    case S::TorqueAvg: v = next.torqueAvg[h]; break;
-    case S::TorqueMax: v = next.torqueMax[h]; break;
+    // The whole step (sample 1) on the row of d, the first half step of d + 1 on the half-step row.
+    case S::TorqueAvg: v = h ? next.torqueAvg[0] : own.torqueAvg[1]; break;
+    case S::TorqueMax: v = h ? next.torqueMax[0] : own.torqueMax[1]; break;
     case S::Spp: v = cust.las4; break;
-    case S::Slide: v = next.slide; break;
+    case S::Slide: v = own.slide; break;
     case S::HookLoad: v = cust.las8; break;
     case S::SurfaceRpm:
         if (st.drilling) {
@@ -296,15 +307,16 @@ std::string BuildCustomLasText(const CustomLasInput& in, const LasSettings& st, 
     o.Text("\n~A\n");
 
     static const wellfile::CUSTDATAREC kNoCustom{};
-    float carried = 0;  // no mud weight above the first one measured
+    float carried = 0, carriedIn = 0;  // no mud weight above the first one measured
     std::array<std::int32_t, 39> remainder{};
     for (int p = 0; p < pairs; ++p) {
         const std::size_t i = std::size_t(p) + 2;
         const wellfile::CUSTDATAREC& cust = i - 1 < in.custom.size() ? in.custom[i - 1] : kNoCustom;
         CustomLasRow row{in.records[i - 1], in.records[i], cust};
-        LasLithPercentages(row.next, row.lith, remainder);
+        LasLithPercentages(row.record, row.lith, remainder);
         row.lag = &in.lag;
         row.mudWeight = carried;
+        row.mudWeightIn = carriedIn;
         for (int half = 0; half < 2; ++half) {
             row.half = half;
             for (int entry : kCustomLasSelection)
@@ -312,6 +324,7 @@ std::string BuildCustomLasText(const CustomLasInput& in, const LasSettings& st, 
             o.Text("\n");
         }
         carried = row.mudWeight;
+        carriedIn = row.mudWeightIn;
     }
     mudWeight = carried;
     return std::move(o.s);

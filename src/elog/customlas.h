@@ -66,15 +66,18 @@ GasForm CustomLasGasForm(const LasSettings& settings);
 bool ExportCustomLasCurves(const LasSettings& settings, const std::array<std::string, 4>& customNames, int entry,
                            std::string& line, std::string& titles);
 
-// What one data row reads: the record of depth d, the next record (d + 1) and the custom record of d.
+// What one data row reads: the record of depth d, the next record (d + 1) and the custom record of d. As
+// in the mudlog file, both rows hold record d's values of the whole unit; the half-step row takes its gas,
+// rate and drilling samples from the first half step of record d + 1, drilled from d to d + 0.5.
 struct CustomLasRow {
     const wellfile::RECORD& record;
     const wellfile::RECORD& next;
     const wellfile::CUSTDATAREC& custom;
     int half = 0;                           // 0 the row at d, 1 the half-step row at d + 0.5
-    std::array<std::int32_t, 39> lith{};    // LasLithPercentages of `next`
+    std::array<std::int32_t, 39> lith{};    // LasLithPercentages of `record`
     const wellfile::LagRecord* lag = nullptr;  // the pumps of the surface RPM; none: no pumps on hole
     float mudWeight = 0;                    // the mud weight out carried from row to row
+    float mudWeightIn = 0;                  // the mud weight in, carried the same way
 };
 
 // Writes the entry's value for the row with its format; nothing for an entry without a source.
@@ -96,8 +99,8 @@ struct CustomLasInput {
 constexpr float kCustomLasNull = -999.25f;
 
 // The whole file. Rows run from start to stop - 0.5 (none at stop); STOP is the last row's depth.
-// WTOUT is 0 until a record with a mud weight out is met; `mudWeight` gets the last one carried (0 when
-// none).
+// WTOUT and WTIN are 0 until a record with a mud weight out (in) is met, then the last one carried;
+// `mudWeight` gets the last weight out carried (0 when none). A unit with no rate writes ROP as NULL.
 std::string BuildCustomLasText(const CustomLasInput& in, const LasSettings& settings, float& mudWeight);
 
 }  // namespace elog

@@ -95,6 +95,17 @@ int ElogServices::ReadLasHeader(app::LogState&, const QString& lasPath, LasHeade
         Report(*problem);
         return kLasReported;
     }
+    // Depths past the deepest an import fills would come to nothing after the dialog.
+    if (std::min(header.start, header.stop) > kMaxLasDepth) {
+        platform::MessageBox(QStringLiteral("The depths of %1 run from %2 to %3, beyond %4, the deepest depth the "
+                                            "program imports.\nNothing was imported.")
+                                 .arg(QFileInfo(lasPath).fileName())
+                                 .arg(std::min(header.start, header.stop))
+                                 .arg(std::max(header.start, header.stop))
+                                 .arg(kMaxLasDepth),
+                             QStringLiteral("Import Error"), platform::MB_OK);
+        return kLasReported;
+    }
     // Every well's depths are metres (what our own export writes): feet would land at the wrong records,
     // so they are imported only when the user says so.
     const std::string& unit = extra.depthUnit;

@@ -350,28 +350,29 @@ std::string BuildLasText(const LasInput& in, const LasSettings& st, float& mudWe
         const float pairRate = (k % 2 == 1) ? next.rateOne : next.rateOdd;
         const double speed = pairRate > 0 ? 60.0 / pairRate : 1.0;
         hours += pairRate > 0 ? pairRate / 60.0 : 0.0;
-        if (next.mudWeightOut > 0)
-            wtOut = next.mudWeightOut;
-        if (next.mudWeightIn > 0)
-            wtIn = next.mudWeightIn;
+        if (rec.mudWeightOut > 0)
+            wtOut = rec.mudWeightOut;
+        if (rec.mudWeightIn > 0)
+            wtIn = rec.mudWeightIn;
         const double dxc = cust.rpm > 0 && cust.las28 > 0 && speed > 0 && cust.caliper > 0 && wtOut > 0
                                ? tracks::CalcDExponent(speed, cust.rpm * 60.0, cust.las28 * 12000.0, wtOut,
                                                        cust.caliper * 1000000.0)
                                : 0.0;
         const double surfRpm = cust.rpm - tracks::CalcPumpVolume(in.lag, cust.motorFactor,
                                                                  std::int32_t(cust.spm), cust.pumpOutput);
-        LasLithPercentages(next, lith, rem);
+        LasLithPercentages(rec, lith, rem);
         int mark = 0;
-        const std::string interp = platform::FieldText(next.interpretedLith);
+        const std::string interp = platform::FieldText(rec.interpretedLith);
         const std::size_t digits = interp.find_first_not_of("0123456789");
         const int interpreted =
             digits == std::string::npos ? 0 : tracks::LithTypeFromCode(std::string_view(interp).substr(digits), mark);
-        // Between survey stations nothing is known of the path: NULL, not a vertical well at TVD 0.
-        const bool survey = next.tvd > 0;
-        constexpr double kNoStation = std::numeric_limits<double>::quiet_NaN();
-        const int flu = next.fluorQuality == 't' ? 5 : next.fluorPercent;
+        // A station stands on the row of its own depth; elsewhere nothing is known of the path: NULL, not
+        // a vertical well at TVD 0.
+        const bool survey = rec.tvd > 0;
+        constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
+        const int flu = rec.fluorQuality == 't' ? 5 : rec.fluorPercent;
         int fq = 0;
-        switch (next.fluorQuality) {
+        switch (rec.fluorQuality) {
         case 't': fq = 0; break;
         case 'p': fq = 1; break;
         case 'f': fq = 2; break;
@@ -380,17 +381,21 @@ std::string BuildLasText(const LasInput& in, const LasSettings& st, float& mudWe
         }
         if (profile318 && flu > 0)
             fq = 3;
-        const int por = profile318 ? next.porosity : wellfile::RatingValue(next.porosity);
+        const int por = profile318 ? rec.porosity : wellfile::RatingValue(rec.porosity);
         double gamma = 0;
         if (in.curves)
             if (const tracks::ElogRow* row = CurveRecordAt(*in.curves, d))
                 gamma = (*row)[1] > 3000 ? 0.0 : double((*row)[1]);
 
+        // Row d holds record d; row d + 0.5 the half unit drilled from d, which record d + 1 keeps as its
+        // first half step (gas, rate, weight on bit), with record d's values of the whole unit.
         for (int half = 0; half < 2; ++half) {
             if (half && d == stop)
                 break;
+            const RECORD& sample = half ? next : rec;
             const double md = d + (half ? 0.5 : 0.0);
             const float rate = half ? next.rateOdd : rec.rateOne;
+            const bool drilled = rate > kLasBlankRate;  // a unit with no rate holds 0.1 minutes
             double ten = kLasNull, five = kLasNull;
             if (k >= 5 && !half && d % 10 == 0) {
                 ten = GroupRate(in.records.first(std::size_t(n)), std::size_t(k - 4));
@@ -411,18 +416,18 @@ std::string BuildLasText(const LasInput& in, const LasSettings& st, float& mudWe
             for (std::size_t i = 0; i < 7; ++i) {
                 c[i] = half ? next.halfGas[i + 1] : rec.gas[i + 1];
                 if (st.ppm) {
-                    const float test = next.testGas[i + 1];
+                    const float test = sample.testGas[i + 1];
                     c[i] = c[i] / (test > 0 ? test : 1.0f) * 10000.0;
                 }
             }
             double tot = 0;
             if (st.totalGasFromStep)
-                tot = std::abs(double(std::int64_t(half ? next.gas[0] : next.halfGas[0])));
+                tot = std::abs(double(std::int64_t(half ? next.halfGas[0] : rec.gas[0])));
             else
                 tot = c[0] + c[1] + c[2] + c[3] + c[4] + c[5];
             if (st.loggerId == 134)
                 tot *= 0.01;
-            const double sg = tracks::GasSpecificGravity(next);
+            const double sg = tracks::GasSpecificGravity(sample, half != 0);  // of the row's own gas
             const double sum = c[0] + c[1] + c[2] + c[3] + c[4] + c[5] + c[6];
             if (sum > 0)
                 wr = (sum - c[0]) / sum * 100;
@@ -430,11 +435,12 @@ std::string BuildLasText(const LasInput& in, const LasSettings& st, float& mudWe
             if (brDiv <= 0)
                 brDiv = 1;
             const double br = (c[0] + c[1]) / brDiv;
+            const bool station = survey && !half;
 
             o.Line(" %-5.1f  %-7.1f  %-5.1f   %-5.1f %-4d  %-5.2f  %-5.1f  %-7.1f  %-7.1f  %-6.1f ",
-                   {md, survey ? next.tvd : kNoStation, survey ? next.inclination : kNoStation,
-                    survey ? next.azimuth : kNoStation, survey ? std::trunc(next.verticalSection) : kNoStation, rate,
-                    LasRateConvert(rate), ten, five, gamma});
+                   {md, station ? rec.tvd : kNoValue, station ? rec.inclination : kNoValue,
+                    station ? rec.azimuth : kNoValue, station ? std::trunc(rec.verticalSection) : kNoValue,
+                    drilled ? rate : kNoValue, drilled ? LasRateConvert(rate) : kNoValue, ten, five, gamma});
             for (int part = 0; part < 2; ++part) {
                 const std::size_t b = std::size_t(part) * 9;
                 o.Line("%-3d  %-3d  %-3d  %-3d  %-3d  %-3d  %-3d  %-3d  %-3d ",
@@ -451,18 +457,18 @@ std::string BuildLasText(const LasInput& in, const LasSettings& st, float& mudWe
                                                  double(lith[kLithColumns[26]]), double(interpreted), double(con)});
             o.Line(st.ppm ? "%-10.1f %-10.1f %-10.1f %-10.1f %-10.1f %-10.1f %-10.1f %-5.2f  %-3.1f  "
                           : "%-5.1f %-5.1f %-5.1f %-5.1f %-5.1f %-5.1f %-5.1f %-5.2f %-3.1f  ",
-                   {c[0], c[1], c[2], c[3], c[4], c[5], c[6], tot, next.co2});
+                   {c[0], c[1], c[2], c[3], c[4], c[5], c[6], tot, rec.co2});
             o.Line("%-3d  %-3d  %-3d  %-3d  %-3d  %-5.1f  %-5.1f  %-5d %-5.1f ",
-                   {double(por), double(flu), double(fq), double(wellfile::RatingValue(next.cutRating)), double(next.flareLength),
+                   {double(por), double(flu), double(fq), double(wellfile::RatingValue(rec.cutRating)), double(rec.flareLength),
                     wtOut, wtIn, std::trunc(cust.gainLoss), std::trunc(cust.flow)});
-            // WOB: the whole step (486) on the row of d, the first half step (482) on the half-step row.
+            // WOB: the whole step (486) of d on its row, the first half step (482) of d + 1 on the half-step row.
             o.Line("%-6.1f  %-5.1f  %-5.1f  %-5.1f  %-5.1f  %-5.3f  %-5.2f  %-5.2f  %-5d %-5d %-2d %-7.1f  %-7.1f  "
                    "%-7.1f  %-7.1f  %-10.1f %-10.1f   ",
-                   {cust.downholePressure, dxc, double(next.hardness), 0.0, next.lagTime, sg, wr, br,
-                    std::trunc(cust.rpm), std::trunc(next.weightOnBit[half ? 0 : 1]), double(next.slide), cust.las8,
+                   {cust.downholePressure, dxc, double(rec.hardness), 0.0, rec.lagTime, sg, wr, br,
+                    std::trunc(cust.rpm), std::trunc(half ? next.weightOnBit[0] : rec.weightOnBit[1]), double(rec.slide), cust.las8,
                     cust.las202, cust.las4, surfRpm, hours, hours * 60.0 * cust.rpm});
             o.Line("%-6.1f  %-6.1f  %-6.1f %-6.1f  \n",
-                   {next.custom1, next.custom2, st.extendedCustom ? 0.0 : cust.custom[0],
+                   {rec.custom1, rec.custom2, st.extendedCustom ? 0.0 : cust.custom[0],
                     st.extendedCustom ? 0.0 : cust.custom[1]});
         }
     }

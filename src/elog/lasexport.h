@@ -48,6 +48,8 @@ struct LasInput {
 };
 
 constexpr float kLasNull = -999.2f;
+// The rate a unit with no rate holds (minutes per unit): such a rate is written as the file's NULL.
+constexpr float kLasBlankRate = 0.1f;
 
 // Units per hour of a rate in minutes per unit: 0 for 0 or less, else 60 / value, at most 900.
 float LasRateConvert(float minutes);
@@ -63,8 +65,11 @@ int LasLithPercentages(const wellfile::RECORD& record, std::array<std::int32_t, 
 std::array<std::string, 4> LasCustomNames(const layout::CUSTCHARTCFGEX& config);
 
 // The whole LAS text. `mudWeightOut` gets the last mud weight out the rows carried (0 when none).
-// Row k is written at depth start + k; the gamma of depth d is the curve record of depth d shifted by
-// the e-log depth offset.
+// Row k is written at depth start + k and holds record k, the sample of that depth (as LAS readers take
+// a row); the row at d + 0.5 holds the half unit drilled from d, which record k + 1 keeps as its first
+// half step (gas, rate, weight on bit), and record k's values of the whole unit. A survey station is on
+// the row of its own depth only. The gamma of depth d is the curve record of depth d shifted by the
+// e-log depth offset.
 std::string BuildLasText(const LasInput& in, const LasSettings& settings, float& mudWeightOut);
 // The depths (start + k) of the records read whose depth field is not their depth: damaged records.
 std::vector<std::int32_t> LasDamagedRecords(const LasInput& in);

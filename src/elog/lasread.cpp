@@ -4,6 +4,8 @@
 #include "platform/numbers.h"
 #include "platform/services.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <bit>
 #include <charconv>
@@ -77,6 +79,18 @@ std::optional<Item> ItemOf(std::string_view line)
 void Say(const char* text, const QString& caption)
 {
     platform::MessageBox(QString::fromLatin1(text), caption, platform::MB_OK);
+}
+
+// UTF-16 text: a byte-order mark, or every other byte of its start 0 (ASCII in two bytes a character).
+bool Utf16Text(std::string_view text)
+{
+    if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF"))
+        return true;
+    const std::size_t n = std::min<std::size_t>(text.size(), 256) & ~std::size_t(1);
+    std::size_t zeros[2] = {};
+    for (std::size_t i = 0; i < n; ++i)
+        zeros[i % 2] += text[i] == 0;
+    return n >= 4 && (zeros[0] == n / 2 || zeros[1] == n / 2);
 }
 
 constexpr const char* kTextItems[10] = {"COMP", "WELL", "FLD", "LOC", "CNTY", "STAT", "SRV", "DAT", "API", "UWI"};
@@ -320,6 +334,14 @@ int ReadLasHeaderText(std::string_view text, const QString& path, LasHeader& hea
 {
     header = LasHeader{};
     extra = LasHeaderExtra{};
+    const QString importError = QStringLiteral("Import Error");
+    if (Utf16Text(text)) {
+        platform::MessageBox(QStringLiteral("%1 is UTF-16 text, which the import does not read.\n"
+                                            "Save it as ASCII text and import it again.")
+                                 .arg(QFileInfo(path).fileName()),
+                             importError, platform::MB_OK);
+        return kLasReported;
+    }
     const std::size_t afterAscii = AfterAsciiLine(text);
     const std::vector<std::string_view> lines = SplitLasLines(text.substr(0, std::min(afterAscii, text.size())));
     const auto first = std::find_if(lines.begin(), lines.end(), [](std::string_view l) { return !IsComment(l); });
@@ -327,7 +349,6 @@ int ReadLasHeaderText(std::string_view text, const QString& path, LasHeader& hea
         platform::MessageBox(QStringLiteral("Invalid Source"), path, platform::MB_OK);
         return kLasReported;
     }
-    const QString importError = QStringLiteral("Import Error");
     bool wellSeen = false;
     char section = 0;
     // Each item is taken from its first line: a ~Parameter block often repeats ~Well mnemonics with
@@ -400,7 +421,7 @@ int ReadLasHeaderText(std::string_view text, const QString& path, LasHeader& hea
             }
     }
     if (!wellSeen) {
-        Say("Invalid or missing header information", QStringLiteral("TVD Error"));
+        Say("Invalid or missing header information", importError);
         return kLasReported;
     }
     if (!std::isfinite(header.step) || !std::isfinite(header.ekb) || !std::isfinite(header.nullValue))
@@ -495,11 +516,12 @@ std::optional<LasImportResult> CheckLasData(std::string_view text)
         if (curves > 0 && fields.size() != curves)
             return LasImportResult{
                 {},
-                QStringLiteral("Data line %1 holds %2 values, the ~Curve section lists %3 curves.\n"
-                               "Is a comma used as the decimal mark? Nothing was imported.")
+                QStringLiteral("Data line %1 holds %2 values, the ~Curve section lists %3 curves.\n%4Nothing was imported.")
                     .arg(k + 1)
                     .arg(fields.size())
-                    .arg(curves),
+                    .arg(curves)
+                    .arg((*data)[k].find(',') != std::string_view::npos ? QStringLiteral("Is a comma used as the decimal mark? ")
+                                                                          : QString()),
                 QStringLiteral("Import Error")};
     }
     return std::nullopt;

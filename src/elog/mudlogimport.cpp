@@ -103,7 +103,8 @@ void FillRecord(wellfile::RECORD& r, std::int32_t depth, const Unit& u, const Re
                 Put(r, m.offset, rate(*whole));
             if (odd)
                 Put(r, m.second, rate(*odd));
-            if (whole || odd)
+            // A unit whose rate the file leaves blank keeps its two-unit rate.
+            if (whole)
                 r.rate2Ft = (r.rateOne + r.rateOdd) * 0.5f;
             break;
         }
@@ -117,14 +118,21 @@ void FillRecord(wellfile::RECORD& r, std::int32_t depth, const Unit& u, const Re
             break;
         }
         case MudlogFill::Single:
+            // The value of the unit's depth: its first line that holds one.
             for (std::size_t k = 0; k < n; ++k)
-                if (const std::optional<float> v = at(k))
+                if (const std::optional<float> v = at(k)) {
                     Put(r, m.offset, *v);
+                    if (m.second >= 0)
+                        Put(r, m.second, *v);
+                    break;
+                }
             break;
         case MudlogFill::TwoU16:
         case MudlogFill::Wob:
+            // Sample 1, the whole step, from the unit's line; sample 0, the first half step, from the half
+            // line above it, as the gas (a unit of one line and no half line gives both its value).
             for (std::size_t k = 0; k < 2; ++k) {
-                const std::optional<float> v = wholeStep ? at(0) : (k < n ? at(k) : std::nullopt);
+                const std::optional<float> v = wholeStep || k == 1 ? at(0) : u.half ? half : n == 1 ? at(0) : std::nullopt;
                 if (!v)
                     continue;
                 const int offset = k == 0 ? m.offset : m.second;

@@ -21,7 +21,7 @@ constexpr MudlogTarget kTargets[kMudlogTargets] = {
     {"NC4", F::Chromatograph, 1000000, 48, 436, -1, 0},
     {"IC5", F::Chromatograph, 1000000, 52, 440, -1, 0},
     {"NC5", F::Chromatograph, 1000000, 56, 444, -1, 0},
-    {"CO2", F::Single, 1000, 60, -1, -1, 0},  // 10
+    {"CO2", F::Single, 1000, 60, 352, -1, 0},  // 10: drawn at 60, kept as the record's CO2 at 352
     {"GAMMA", F::FiveSamples, 1000000, 188, 208, -1, 0},
     {"TVD", F::Survey, 30000, 276, -1, -1, 0},
     {"AZM", F::Survey, 360, 268, -1, -1, 0},

@@ -35,7 +35,8 @@ struct MudlogTarget {
     MudlogFill fill;
     float high;         // inclusive upper limit; 0: none. The lower limit is 0 for all.
     int offset;         // RECORD byte offset of the (first) field, or the EXTRECORD offset; -1: not stored
-    int second;         // the half-step block, the second sample, or the five samples' step field
+    int second;         // the half-step block, the second sample, the five samples' step field, or a
+                        // single value's second place
     int customOffset;   // CUSTDATAREC byte offset; -1: none
     float customHigh;
 };

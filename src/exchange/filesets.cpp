@@ -2,6 +2,7 @@
 
 #include "exchange/backups.h"
 #include "platform/folders.h"
+#include "platform/services.h"
 #include "print/printgeometry.h"
 #include "wellfile/deletefiles.h"
 #include "wellfile/downloadlog.h"
@@ -163,6 +164,17 @@ void DeleteLogTexts(const QString& dataFolder)
 
 namespace {
 
+// `name` in `folder`, or, when a file of that name is there, the first free "<name>_2.pdf", "_3", ...:
+// a print kept earlier is never replaced by a later one of the same end depth.
+QString FreePrintPath(const QString& folder, const QString& name)
+{
+    QString path = platform::JoinPath(folder, name);
+    const QString stem = name.chopped(4);  // without ".pdf"
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = platform::JoinPath(folder, stem + QStringLiteral("_%1.pdf").arg(n));
+    return path;
+}
+
 // The prints in `sendFolder` moved into `dataFolder`; their new paths.
 QStringList KeepPrints(const QString& sendFolder, const QString& dataFolder)
 {
@@ -171,7 +183,7 @@ QStringList KeepPrints(const QString& sendFolder, const QString& dataFolder)
     for (const QString& name : send.entryList({QStringLiteral("*.pdf")}, QDir::Files | QDir::Hidden)) {
         if (!print::IsPrintPdfName(name))
             continue;
-        const QString to = platform::JoinPath(dataFolder, name);
+        const QString to = FreePrintPath(dataFolder, name);
         // Only a print safely copied leaves the send folder; one that cannot be copied stays there.
         if (wellfile::CopyFileReplacing(send.filePath(name), to)) {
             wellfile::DeleteFiles(send.filePath(name));
@@ -192,6 +204,12 @@ QString KeptPrintsText(const QStringList& keptPrints)
         names << QDir::toNativeSeparators(path);
     return QStringLiteral("The log prints of the send folder were kept, moved to the data folder:\n") +
            names.join(u'\n');
+}
+
+void SayPrintsKept(const QStringList& keptPrints)
+{
+    if (!keptPrints.isEmpty())
+        platform::MessageBox(KeptPrintsText(keptPrints), QStringLiteral("Prints Kept"));
 }
 
 int ClearWellFiles(const ClearPlaces& places, bool full, QStringList* keptPrints)

@@ -59,5 +59,7 @@ int ClearWellFiles(const ClearPlaces& places, bool full, QStringList* keptPrints
 
 // What a box or a log line says of the prints ClearWellFiles kept; empty when none were.
 QString KeptPrintsText(const QStringList& keptPrints);
+// The "Prints Kept" box of every path that clears the send folder (nothing when none were kept).
+void SayPrintsKept(const QStringList& keptPrints);
 
 }  // namespace exchange

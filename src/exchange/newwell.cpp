@@ -85,8 +85,7 @@ bool ArchiveAndClear(const OldWell& old, const QString& newName, const StatusLin
         QDir().mkpath(ArchiveFolder(old));
     QStringList kept;
     ClearWellFiles({old.dataFolder, old.sharedFolder, old.name, old.profile, false}, true, &kept);
-    if (!kept.isEmpty())
-        platform::MessageBox(KeptPrintsText(kept), QStringLiteral("Prints Kept"));
+    SayPrintsKept(kept);
     return true;
 }
 

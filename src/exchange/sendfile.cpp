@@ -159,6 +159,10 @@ int BuildUpdatePackageTo(const PackageState& s, int mode, const StatusText& stat
     for (const QString& print : std::as_const(kept))
         wellfile::WriteDownloadLog(data, QStringLiteral("Print kept in the data folder:"), print,
                                    wellfile::kDownloadNoWord);
+    // Asked for (Send File while drilling): said as every other clearing says it; the timed update
+    // waits for no one, its log lines say it.
+    if (mode == 0)
+        SayPrintsKept(kept);
     return 1;
 }
 
@@ -227,10 +231,9 @@ void SendWellFile(const PackageState& s, app::SetupOptions& setup, bool archivin
         return;  // the archive takes the package and the send folder's copies
     QStringList kept;
     ClearWellFiles(ClearPlacesOf(s), false, &kept);
-    const QString keptText = KeptPrintsText(kept);
-    platform::MessageBox(QStringLiteral("\"%1\" from %2 to %3 ready for mail").arg(package).arg(f.fileTopDepth).arg(f.fileBottomDepth) +
-                             (keptText.isEmpty() ? QString() : QStringLiteral("\n\n") + keptText),
+    platform::MessageBox(QStringLiteral("\"%1\" from %2 to %3 ready for mail").arg(package).arg(f.fileTopDepth).arg(f.fileBottomDepth),
                          QStringLiteral("Mail"));
+    SayPrintsKept(kept);
 }
 
 }  // namespace exchange

@@ -4,6 +4,7 @@
 #include "wellfile/customdata.h"
 #include "wellfile/datafile.h"
 #include "wellfile/depthcorrection.h"
+#include "wellfile/fileattrs.h"
 #include "wellfile/openwell.h"
 #include "wellfile/profile.h"
 #include "wellfile/wellnames.h"
@@ -89,6 +90,7 @@ int WriteNewWellFile(const wellfile::OpenWell& f, std::uint16_t profile, const w
         return 0;
     }
     pending.setAutoRemove(false);
+    wellfile::SetNewFileMode(info.path);
     if (!SaveNewWellConfig(f, info.path, wellfile::NewWellConfig(config)))
         platform::MessageBox(info.path + QStringLiteral("\nThe settings of the new well could not be saved"), kFileError);
     return 1;

@@ -36,13 +36,13 @@ float CalcPumpVolume(const wellfile::LagRecord& lag, float factor, std::int32_t 
     return factor * kGallonsPerBarrel * pumpOutput * float(strokeRate);
 }
 
-double GasSpecificGravity(const wellfile::RECORD& record)
+double GasSpecificGravity(const wellfile::RECORD& record, bool halfStep)
 {
     // Molar mass / 28.96 (air) of C1, C2, C3, iC4, nC4, iC5.
     static constexpr double kGravity[6] = {0.554, 1.038, 1.523, 2.007, 2.007, 2.491};
     double weighted = 0, sum = 0;
     for (std::size_t i = 0; i < 6; ++i) {
-        const double c = std::fabs(double(record.gas[i + 1]));
+        const double c = std::fabs(double(halfStep ? record.halfGas[i + 1] : record.gas[i + 1]));
         weighted += c * kGravity[i];
         sum += c;
     }

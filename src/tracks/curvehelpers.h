@@ -22,9 +22,10 @@ double CalcDExponent(double rate, double rotary, double weight, double mudWeight
 // of both products over the pumps whose output is above 0); 0 when no pump is on hole.
 float CalcPumpVolume(const wellfile::LagRecord& lag, float factor, std::int32_t strokeRate, float pumpOutput);
 
-// The specific gravity (air 1) of the record's whole-step gas: the components C1 .. iC5 weighted by
-// their own gravities (methane 0.554, ethane 1.038, propane 1.523, the butanes 2.007, i-pentane 2.491),
-// sum of component x gravity / sum of the components, at their magnitudes. 0 without any of them.
-double GasSpecificGravity(const wellfile::RECORD& record);
+// The specific gravity (air 1) of the record's whole-step gas, or of its first half step: the components
+// C1 .. iC5 weighted by their own gravities (methane 0.554, ethane 1.038, propane 1.523, the butanes
+// 2.007, i-pentane 2.491), sum of component x gravity / sum of the components, at their magnitudes. 0
+// without any of them.
+double GasSpecificGravity(const wellfile::RECORD& record, bool halfStep = false);
 
 }  // namespace tracks

@@ -62,6 +62,14 @@ std::string ScaleLabelText(float value, std::int64_t trackWidth, bool leftEdge)
 {
     if (trackWidth > 50 && value > 0.0f && value < 1.0f)
         return leftEdge ? platform::CFormat("<%.2f", double(value)) : platform::CFormat("%.2f>", double(value));
+    // A scale of 2.5 is not labelled 2.
+    if (trackWidth > 50 && std::isfinite(value) && std::fabs(value) < 1e9f && value != std::trunc(value)) {
+        std::string v = platform::CFormat("%.2f", double(value));
+        v.erase(v.find_last_not_of('0') + 1);
+        if (v.back() == '.')
+            v.pop_back();
+        return leftEdge ? "<" + v : v + ">";
+    }
     // A damaged scale's NaN reads 0, a huge value the nearest whole number an int holds.
     const int v = platform::TruncInt(value);
     return leftEdge ? platform::CFormat("<%d", v) : platform::CFormat("%d>", v);

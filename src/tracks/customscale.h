@@ -31,8 +31,9 @@ std::int32_t CurveX(std::int32_t left, std::int32_t right, double offset, bool f
 // An x outside the track is drawn one unit inside the edge it passed.
 std::int32_t ClipToTrack(std::int32_t x, std::int32_t left, std::int32_t right);
 
-// The label of a scale's left edge ("<0.50", "<100") or right edge ("0.50>", "100>"): two decimals for
-// a value between 0 and 1 in a track wider than 50, else the value truncated to a whole number.
+// The label of a scale's left edge ("<0.50", "<100") or right edge ("0.50>", "2.5>", "100>"): in a track
+// wider than 50, two decimals for a value between 0 and 1 and a fraction above 1 to two decimals without
+// trailing zeros; else the value truncated to a whole number.
 std::string ScaleLabelText(float value, std::int64_t trackWidth, bool leftEdge);
 
 // The height of a title of `characters` letters written downwards with row height `rowHeight`: 1.5 rows

@@ -89,6 +89,7 @@ TEST_F(LagCalcDlgTest, OpensOnTheDrillersSettingsAndAnswersItsFields)
         // The well's depths are in metres: so are the lengths typed.
         EXPECT_TRUE(d.Control(Metric)->isVisible());
         EXPECT_EQ(d.GetCheck(Metric), platform::BST_CHECKED);
+        EXPECT_FALSE(d.IsEnabled(Metric));  // nothing else is to be had
         EXPECT_EQ(d.GetText(Metric), "Input Meters for length's, Inches for all diameters");
         EXPECT_FALSE(d.Control(StartCounter)->isVisible());  // no lag by strokes runs
         EXPECT_EQ(d.GetText(CurrentDepth), " 1000");

@@ -123,13 +123,13 @@ TEST(CustomLasWriter, HeaderCurvesAndTheRowsOfARange)
 
     // Nothing drilled: no rate, not 60 units an hour.
     e.records[1].rateOne = 0;
-    EXPECT_EQ(Rows(e.Text())[0].substr(kRop, 8), "0.00    ");
+    EXPECT_EQ(Rows(e.Text())[0].substr(kRop, 8), "-999.25 ");
     // A value that is no number is the file's NULL, in decimal and whole-number columns alike.
-    e.records[2].co2 = std::nanf("");  // the next record of the first row
+    e.records[1].co2 = std::nanf("");  // the record of the first row
     e.custom[1].rpm = std::numeric_limits<float>::infinity();
     EXPECT_EQ(Fields(Rows(e.Text())[0])[17], "-999.25");
     EXPECT_EQ(Fields(Rows(e.Text())[0])[kRpm], "-999.25");
-    e.records[2].co2 = 0;
+    e.records[1].co2 = 0;
 
     // The automatic runs start at the file's first depth: the record above it is a zeroed one.
     e.records[0] = RECORD{};
@@ -150,7 +150,7 @@ TEST(CustomLasWriter, HeaderCurvesAndTheRowsOfARange)
 TEST(CustomLasWriter, GasFormsTotalGasMudWeightsAndDrillingColumns)
 {
     Export e;
-    e.records[3].testGas[1] = 0;  // the next record of the rows at 1021
+    e.records[2].testGas[1] = 0;  // the record of the row at 1021
     e.st.ppm = true;
     std::string text = e.Text();
     EXPECT_NE(text.find("\r\nGAS_C1.%    "), std::string::npos);
@@ -179,7 +179,7 @@ TEST(CustomLasWriter, GasFormsTotalGasMudWeightsAndDrillingColumns)
     // Mud weights: none in writes 0.0; none out 0.0 too until the first one, not the window's current
     // one (measured deeper); a new one out is carried on.
     e.st = {};
-    e.records[3].mudWeightOut = 10.2f;  // next record of the rows at 1021
+    e.records[2].mudWeightOut = 10.2f;  // the record of the rows at 1021
     e.mudWeight = 9.5f;
     auto rows = Rows(e.Text());
     EXPECT_EQ(Fields(rows[0])[kWtIn], "0.0");

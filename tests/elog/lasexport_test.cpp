@@ -159,17 +159,16 @@ TEST(LasWriter, SectionsLineEndsAndTheRowsOfARange)
     EXPECT_EQ(Rows(e.Text()).size(), 9u);
 }
 
-TEST(LasWriter, ColumnsFromTheNextRecordTheCurvesAndTheCustomData)
+TEST(LasWriter, ColumnsOfTheRowsOwnRecordTheCurvesAndTheCustomData)
 {
     Export e;
-    RECORD& next = e.records[1];
-    std::strcpy(next.lith, "50SH,50SS");
-    next.fluorQuality = 't';
-    next.gas[1] = 50;
-    next.testGas[1] = 100;
-    e.records[0].gas[1] = 50;
-    std::strcpy(e.records[2].lith, "100bl");
-    e.records[2].testGas[1] = 0;
+    RECORD& first = e.records[0];
+    std::strcpy(first.lith, "50SH,50SS");
+    first.fluorQuality = 't';
+    first.gas[1] = 50;
+    first.testGas[1] = 100;
+    std::strcpy(e.records[1].lith, "100bl");
+    e.records[1].testGas[1] = 0;
     e.records[1].gas[1] = 50;
     // Gamma: the value of each curve record is its depth; both rows of depth d read record d.
     std::vector<tracks::ElogRow> curve(1200);
@@ -198,6 +197,7 @@ TEST(LasWriter, ColumnsFromTheNextRecordTheCurvesAndTheCustomData)
     EXPECT_EQ(rows[2][39], "500000.0");  // test gas 0 divides by 1
     for (int c = 10; c <= 36; ++c)
         EXPECT_EQ(rows[2][std::size_t(c)], "0") << c;  // "100bl": no column shows type 0
+    EXPECT_EQ(rows[1][14], "50");  // the half-step row keeps the unit's lithology
 
     std::array<std::int32_t, 39> pct{}, rem{};
     RECORD r{};
@@ -217,8 +217,8 @@ TEST(LasWriter, NonFiniteValuesAndDamagedDepthsKeepTheRowsReadable)
 {
     Export e;
     e.records[0].rateOne = std::nanf("");
-    e.records[1].co2 = std::numeric_limits<float>::infinity();
-    e.records[1].weightOnBit[1] = -std::numeric_limits<float>::infinity();  // the whole step
+    e.records[0].co2 = std::numeric_limits<float>::infinity();
+    e.records[0].weightOnBit[1] = -std::numeric_limits<float>::infinity();  // the whole step
     e.records[4].depth = 0;
     const auto rows = Rows(e.Text());
     EXPECT_EQ(rows[0][5], "-999.20");   // "%-5.2f"

@@ -93,7 +93,7 @@ TEST(LasImport, TheHeaderIsReadFromItsValueFieldsAndRefusedWithItsMessages)
     EXPECT_EQ(doubles().prompter.messages[0].caption, "A.las");
     EXPECT_EQ(read("~V\n~A\n100 1\n~W\nSTRT.M 1 :\n", h, x), elog::kLasReported);
     EXPECT_EQ(doubles().prompter.messages[0].text, "Invalid or missing header information");
-    EXPECT_EQ(doubles().prompter.messages[0].caption, "TVD Error");
+    EXPECT_EQ(doubles().prompter.messages[0].caption, "Import Error");
     // Out of range: the caller names the item.
     EXPECT_EQ(read(Las(0, 0.5, 0.5), h, x), elog::kLasRefused);
     std::string step0 = Las(100, 105, 0.5);

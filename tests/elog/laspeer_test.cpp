@@ -2,6 +2,7 @@
 // on a real window, every file the import tests feed in, and a long file both readers take in.
 #include "app/commandids.h"
 #include "app/logstate.h"
+#include "elog/customlas.h"
 #include "elog/lasexport.h"
 #include "elog/lasread.h"
 #include "lasfiles.h"
@@ -232,12 +233,11 @@ void CheckExport(const std::string& text, const PeerRead& peer, const app::LogSt
         const QJsonArray row = peer.rows[2 * k].toArray();
         ASSERT_EQ(row.size(), 78) << k;
         const wellfile::RECORD& r = records[std::size_t(k)];
-        const wellfile::RECORD& next = records[std::size_t(k) + 1];
         ASSERT_EQ(Cell(row, 0), r.depth);
-        EXPECT_NEAR(Cell(row, 6), r.rateOne > 0 ? std::min(60.0 / r.rateOne, 900.0) : 0.0, 0.051) << r.depth;
+        EXPECT_NEAR(Cell(row, 6), r.rateOne > 0.1f ? std::min(60.0 / r.rateOne, 900.0) : null, 0.051) << r.depth;
         double sum = 0;
         for (int i = 1; i <= 6; ++i) {
-            const double test = next.testGas[i] > 0 ? next.testGas[i] : 1.0;
+            const double test = r.testGas[i] > 0 ? r.testGas[i] : 1.0;
             const double c = ppm ? r.gas[i] / test * 10000.0 : r.gas[i];
             sum += c;
             if (i == 1) {
@@ -252,17 +252,28 @@ void CheckExport(const std::string& text, const PeerRead& peer, const app::LogSt
         if (k + 1 < n) {
             EXPECT_EQ(Cell(peer.rows[2 * k + 1].toArray(), 7), null) << r.depth;
         }
-        // TVD, DEV, AZM and VS of both rows: the next record's station, else NULL (never a TVD of 0).
-        const bool station = next.tvd > 0;
+        // TVD, DEV, AZM and VS: the record's station on the row of its depth, else NULL (never a TVD of 0).
+        const bool station = r.tvd > 0;
         stations += station;
-        const std::array<double, 4> path{next.tvd, next.inclination, next.azimuth, std::trunc(next.verticalSection)};
+        const std::array<double, 4> path{r.tvd, r.inclination, r.azimuth, std::trunc(r.verticalSection)};
         for (int half = 0; half < (k + 1 < n ? 2 : 1); ++half)
             for (int c = 0; c < 4; ++c)
-                ASSERT_NEAR(Cell(peer.rows[2 * k + half].toArray(), 1 + c), station ? path[c] : null, 0.051)
+                ASSERT_NEAR(Cell(peer.rows[2 * k + half].toArray(), 1 + c), station && !half ? path[c] : null, 0.051)
                     << r.depth << " column " << 2 + c;
     }
     EXPECT_GT(gasRows, n / 2);  // the gas of most depths reached the columns
     EXPECT_GT(stations, 5);
+    // The SG of every row is the gravity of the C1 .. iC5 written beside it (columns 40-45, each to its
+    // tenth: `slack` is what that rounding can move it).
+    constexpr std::array<double, 6> gravity{0.554, 1.038, 1.523, 2.007, 2.007, 2.491};
+    for (const QJsonValue& v : peer.rows) {
+        double sum = 0, weighted = 0, slack = 0;
+        for (std::size_t i = 0; i < 6; ++i)
+            sum += std::abs(Cell(v.toArray(), 39 + int(i))), weighted += std::abs(Cell(v.toArray(), 39 + int(i))) * gravity[i];
+        for (double g : gravity)
+            slack += sum > 0 ? std::abs(g - weighted / sum) * 0.05 / sum : 0.0;
+        ASSERT_NEAR(Cell(v.toArray(), 62), sum > 0 ? weighted / sum : 0.0, 0.0005 + slack + 1e-9) << Cell(v.toArray(), 0);
+    }
 }
 
 TEST(LasPeer, TheMudlogExportedByTheCommandIsReadByLasJsAsOurRecordsSay)
@@ -295,7 +306,9 @@ TEST(LasPeer, TheMudlogExportedByTheCommandIsReadByLasJsAsOurRecordsSay)
 }
 
 // A well of known values exported by the LAS command, without and with Basic LAS, and read by las-js:
-// the gas gravity, the total gas, the mud weight out and the weight on bit as worked out here by hand.
+// the gas gravity, the total gas, the mud weights, the weight on bit and the rate of a unit with none
+// as worked out here by hand. Row 2k is depth 1020 + k and holds its record; row 2k + 1 the first half
+// step of the record below.
 TEST(LasPeer, AWellOfKnownValuesGivesTheGravityTotalMudWeightAndWeightOnBitWorkedOutByHand)
 {
     SKIP_WITHOUT_PEER();
@@ -313,8 +326,10 @@ TEST(LasPeer, AWellOfKnownValuesGivesTheGravityTotalMudWeightAndWeightOnBitWorke
         set(r[22].gas, {0, 40, 0, 0, 0, 0, 0});     // 1022: ethane alone
         r[21].weightOnBit[0] = 18;                  // byte 482: the first half step of 1021
         r[21].weightOnBit[1] = 25;                  // byte 486: its whole step
-        r[23].mudWeightOut = 10.2f;                 // the first mud weight out
+        r[23].mudWeightOut = 10.2f;                 // the first mud weights
+        r[23].mudWeightIn = 9.6f;
         r[40].mudWeightOut = 11.5f;                 // the well's latest
+        r[25].rateOne = r[25].rateOdd = 0.1f;       // 1025: no rate
         testing_support::WriteRecords(data + "KV.svm", r);
         return data + "KV.svm";
     }).isEmpty());
@@ -327,27 +342,33 @@ TEST(LasPeer, AWellOfKnownValuesGivesTheGravityTotalMudWeightAndWeightOnBitWorke
     ASSERT_TRUE(peer);
     ASSERT_EQ(Disagreement(mudlog, (*peer)[0]), "");
     ASSERT_EQ(Disagreement(basic, (*peer)[1]), "");
-    // Row 2k is depth 1020 + k, row 2k + 1 its half step.
     const auto cell = [&](std::size_t file, int row, const char* mnemonic) {
         return Cell((*peer)[file].rows[row].toArray(), int((*peer)[file].mnemonics.indexOf(mnemonic)));
     };
-    // Gravity of the next record's whole-step gas: sum of component x gravity / sum of the components.
-    const double sg = (50 * 0.554 + 20 * 1.038 + 10 * 1.523 + 5 * 2.007 + 5 * 2.007 + 10 * 2.491) / 100;
-    EXPECT_NEAR(cell(0, 0, "SG"), sg, 0.0005);  // 1.0867
-    EXPECT_NEAR(cell(0, 1, "SG"), sg, 0.0005);
-    EXPECT_EQ(cell(0, 2, "SG"), 1.038);
-    EXPECT_EQ(cell(0, 3, "SG"), 1.038);
-    EXPECT_EQ(cell(0, 4, "SG"), 0.0);  // no gas
-    // Weight on bit: the whole step on the row of the depth, the first half step on the half-step row.
-    EXPECT_EQ(cell(0, 0, "WOB"), 25);
+    // The gravity of the gas on the same row: sum of component x gravity / sum of the components C1 .. iC5.
+    EXPECT_NEAR(cell(0, 0, "SG"), (30 * 0.554 + 12 * 1.038 + 6 * 1.523 + 3 * 2.007 + 2 * 2.007 + 4 * 2.491) / 57, 0.0005);
+    EXPECT_NEAR(cell(0, 1, "SG"), (8 * 0.554 + 4 * 1.038 + 2 * 1.523 + 1 * 2.007 + 1 * 2.007 + 2 * 2.491) / 18, 0.0005);
+    EXPECT_NEAR(cell(0, 2, "SG"), (50 * 0.554 + 20 * 1.038 + 10 * 1.523 + 5 * 2.007 + 5 * 2.007 + 10 * 2.491) / 100, 0.0005);
+    EXPECT_EQ(cell(0, 3, "SG"), 0.0);  // no gas
+    EXPECT_EQ(cell(0, 4, "SG"), 1.038);
+    // Weight on bit: 1021's first half step on the row of 1020.5, its whole step on the row of 1021.
+    EXPECT_EQ(cell(0, 0, "WOB"), 0);
     EXPECT_EQ(cell(0, 1, "WOB"), 18);
+    EXPECT_EQ(cell(0, 2, "WOB"), 25);
     for (std::size_t file : {0, 1}) {
         // Total gas C1 .. iC5: the record's whole step, the next record's first half on the half-step row.
         EXPECT_EQ(cell(file, 0, "TOT"), 30 + 12 + 6 + 3 + 2 + 4) << file;
         EXPECT_EQ(cell(file, 1, "TOT"), 8 + 4 + 2 + 1 + 1 + 2) << file;
-        // Mud weight out: 0 above the first one measured (the rows of 1020 and 1021), then carried on.
-        for (int row = 0; row < 8; ++row)
-            EXPECT_NEAR(cell(file, row, file ? "MUDWT" : "MUDWTOUT"), row < 4 ? 0.0 : 10.2, 1e-9) << row;
+        // Mud weights: 0 above the first ones measured (at 1023), then carried on.
+        for (int row = 0; row < 30; ++row) {
+            EXPECT_NEAR(cell(file, row, file ? "MUDWT" : "MUDWTOUT"), row < 6 ? 0.0 : 10.2, 1e-9) << row;
+            EXPECT_NEAR(cell(file, row, "MUDWTIN"), row < 6 ? 0.0 : 9.6, 1e-6) << file << " " << row;
+        }
+        // 1025 has no rate: its rows are NULL, not 600 m/hr.
+        for (int row = 8; row < 12; ++row) {
+            const double none = file ? elog::kCustomLasNull : elog::kLasNull;
+            EXPECT_NEAR(cell(file, row, file ? "ROP" : "ROP2"), row == 9 || row == 10 ? none : 30.0, 1e-4) << row;
+        }
     }
 }
 

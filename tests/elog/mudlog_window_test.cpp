@@ -17,6 +17,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QListWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -73,8 +75,8 @@ struct MudlogWindow {
     }
 };
 
-// Maps line `line` of "Available Curves" onto target `target` (1-based) and imports.
-void Map(Dialog& d, std::initializer_list<std::pair<int, int>> pairs)
+// Maps line `line` of "Available Curves" onto target `target` (1-based), then imports unless told not to.
+void Map(Dialog& d, std::initializer_list<std::pair<int, int>> pairs, bool import = true)
 {
     for (const auto& [line, target] : pairs) {
         d.SetSelIndex(id::Available, line);
@@ -83,7 +85,8 @@ void Map(Dialog& d, std::initializer_list<std::pair<int, int>> pairs)
         d.Command(id::ImportAs, platform::CBN_SELCHANGE);
         EXPECT_TRUE(d.Click(id::Add));
     }
-    d.Click(platform::IDOK);
+    if (import)
+        d.Click(platform::IDOK);
 }
 
 // The LAS command over start .. stop: the file's data rows as numbers.
@@ -156,6 +159,28 @@ TEST(ImportDialog, TypedDepthsAreHeldToTheRangeOfInt)
     };
     EXPECT_EQ(typed("-3e9", "9e9"), std::pair(std::numeric_limits<std::int32_t>::min(), 2147483647));
     EXPECT_EQ(typed("2.1e9", "3e9"), std::pair(2100000000, 2147483647));
+}
+
+// The mapping list: a target mapped again keeps one row, the last column chosen; a row picked with the
+// mouse can be removed, and removing it unmaps only its target.
+TEST(MudlogWindow, OneRowATargetAndARowPickedWithTheMouseIsRemoved)
+{
+    MudlogWindow w;
+    const QByteArray before = ReadBytes(w.path);
+    w.Import(lasfiles::ImportTestFile("mudlog half steps"), [](Dialog& d) {
+        Map(d, {{3, 2}, {2, 2}, {0, 1}}, false);  // TOTGAS from C1.PPM, then from TOTGAS.%; ROP
+        ASSERT_EQ(d.GetCount(id::Mappings), 2);
+        EXPECT_TRUE(d.GetString(id::Mappings, 0).startsWith("TOTGAS.% : AS..TOTGAS"));
+        auto* list = d.ControlAs<QListWidget>(id::Mappings);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+        ASSERT_TRUE(d.IsEnabled(id::Remove));
+        d.Click(id::Remove);
+        EXPECT_EQ(d.GetCount(id::Mappings), 1);
+        d.Click(platform::IDOK);
+    });
+    const QByteArray after = ReadBytes(w.path);
+    EXPECT_EQ(testing_support::At<float>(after, 30 * 616 + 28), 500.0f);  // TOTGAS.% at 1030
+    EXPECT_EQ(after.mid(30 * 616 + 4, 12), before.mid(30 * 616 + 4, 12));   // no rate imported
 }
 
 TEST(MudlogWindow, ARefusedIntervalOrAFailedWriteLeavesTheFilesAsTheyWere)
@@ -312,10 +337,33 @@ TEST(LasRealFiles, DataThatCannotBeImportedAreRefusedBeforeTheDialog)
     w.ImportElog(wrapped);
     w.ImportElog(run.substr(0, run.find("~A")));
     w.Import(run.substr(0, run.find('\n', run.find("~A")) + 1));
+    // Depths in tenths of an inch, beyond the deepest an import fills; a file without a ~Well section;
+    // one more value than curves and no comma; UTF-16 with and without a byte-order mark.
+    const std::string deep = "~Version\nVERS. 2.0 :\nWRAP. NO :\n~Well\nSTRT.1IN 890160 :\nSTOP.1IN 986904 :\n"
+                             "STEP.1IN 12 :\nNULL. -999.25 :\n~Curve\nDEPT.1IN :\nGR.GAPI :\n~A\n890160 50\n";
+    w.ImportElog(deep);
+    w.Import(deep);
+    w.ImportElog("~Version\nVERS. 2.0 :\nWRAP. NO :\n~Curve\nDEPT.M :\n~A\n1030\n");
+    std::string excess = deep, utf16le = "\xFF\xFE", utf16be;
+    excess.replace(excess.find("890160 50"), 9, "1030 50 60");
+    excess.replace(excess.find("890160"), 6, "1000"), excess.replace(excess.find("986904"), 6, "1100");
+    w.Import(excess);
+    for (char c : excess)
+        utf16le += std::string{c, '\0'}, utf16be += std::string{'\0', c};
+    w.ImportElog(utf16le);
+    w.Import(utf16be);
     const std::string comma = "Data line 1 holds 6 values, the ~Curve section lists 3 curves.\n"
                               "Is a comma used as the decimal mark? Nothing was imported. / Import Error\n";
+    const std::string beyond = ".las run from 890160 to 986904, beyond 200000, the deepest depth the program imports.\n"
+                               "Nothing was imported. / Import Error\n";
+    const std::string utf16 = " is UTF-16 text, which the import does not read.\nSave it as ASCII text and import it "
+                              "again. / Import Error\n";
     EXPECT_EQ(w.Messages(), comma + comma + "Can not import wrapped file / Import Error\n"
-                            "Ascii data section missing / Import Error\nFile Read  Error / File Error \n");
+                            "Ascii data section missing / Import Error\nFile Read  Error / File Error \n"
+                            "The depths of E" + beyond + "The depths of M" + beyond +
+                            "Invalid or missing header information / Import Error\n"
+                            "Data line 1 holds 3 values, the ~Curve section lists 2 curves.\nNothing was imported. / "
+                            "Import Error\nE.las" + utf16 + "M.las" + utf16);
     EXPECT_FALSE(QFileInfo::exists(w.folder + "I.svc"));
     EXPECT_EQ(ReadBytes(w.path), data);
 }
@@ -344,43 +392,95 @@ TEST(LasRealFiles, ImportedGammaIsExportedAtItsOwnDepth)
         "Records with a damaged depth field, written at their place in the file: 1050"));
 }
 
-// The demo well exported over 1020-2600 and imported back with its rate and gas columns mapped: every
-// record holds what it held; only the two-unit rate is made the mean of the two half units, and the
-// components, which the export writes to a tenth of the record's units (hundredths), come back so
-// rounded.
+// The demo well, with custom data, whole weights on bit and two units without a rate, exported over
+// 1020-2600 and imported into a copy whose carried fields are cleared, every column the export writes
+// that a target reads mapped: every record holds what it held, each field to the precision of its
+// column. Only what the import works out itself changes: the two-unit rate (the mean of the two half
+// units where the unit has a rate), the CO2 the log draws and the custom record's weight on bit.
 TEST(LasRealFiles, TheDemoWellsExportImportsBackByteForByte)
 {
     shell::LogWindow window{nullptr, QStringLiteral("StrativM")};
     ASSERT_TRUE(testing_support::ShowDemoWindow(window));
     const wellfile::OpenWell& f = window.State().well.file;
     window.State().well.config.gasPercentMode = 0;  // gas in the units it is stored in
-    const QByteArray before = ReadBytes(f.dataFileName);
+    using testing_support::At;
+    const QString svx = f.dataFolder + f.wellName + ".svx", las = f.dataFolder + "mudloglas/" + f.wellName + ".las";
+    std::vector<wellfile::RECORD> well = testing_support::FileRecords<wellfile::RECORD>(f.dataFileName);
+    const auto rec = [&](int depth) -> wellfile::RECORD& { return well[std::size_t(depth - f.fileTopDepth)]; };
+    for (int d = 1020; d <= 2600; ++d) {
+        rec(d).custom1 = float(d % 37) * 0.5f, rec(d).custom2 = float(d % 11) * 1.5f;
+        rec(d).weightOnBit[0] = float(10 + d % 7), rec(d).weightOnBit[1] = float(20 + d % 13);
+    }
+    rec(1067).rateOne = 0.1f, rec(1067).rateOdd = 3.0f, rec(1067).rate2Ft = 3.25f;  // no whole step
+    rec(1117).rateOne = rec(1117).rateOdd = rec(1117).rate2Ft = 0.1f;              // no rate at all
+    testing_support::WriteRecords(f.dataFileName, well);
     ASSERT_EQ(ExportRows(window, 1020, 2600).size(), 3161u);
-    EXPECT_TRUE(ReadBytes(f.dataFolder + "mudloglas/" + f.wellName + ".las").contains("\nDATE.     01-03-26 "));
+    EXPECT_TRUE(ReadBytes(las).contains("\nDATE.     01-03-26 "));
+
+    // The carried fields: byte, the last digit its column writes (1: whole numbers, truncated), and whether
+    // it is a first half step, which the range's first record cannot take back (the half unit above the
+    // first row is not in the file). Rates, WOB, CO2, TVD, inclination, azimuth, VS, custom 1 and 2, gas.
+    struct Field {
+        int at;
+        float step;
+        bool half = false;
+    };
+    std::vector<Field> fields{{8, 0.01f}, {4, 0.01f, true}, {486, 1}, {482, 1, true}, {352, 0.1f}, {276, 0.1f},
+                              {272, 0.1f}, {268, 0.1f}, {389, 1}, {328, 0.1f}, {332, 0.1f}};
+    for (int c = 0; c < 7; ++c)
+        fields.push_back({32 + 4 * c, 0.1f}), fields.push_back({420 + 4 * c, 0.1f, true});
+    const QByteArray before = ReadBytes(f.dataFileName), sideBefore = ReadBytes(svx);
+    const auto put = [](QByteArray& b, int at, float v) { b.replace(at, 4, QByteArray(reinterpret_cast<char*>(&v), 4)); };
+    QByteArray copy = before, side = sideBefore;
+    for (int d = 1020; d <= 2600; ++d)
+        for (const Field& x : fields)
+            if (!x.half || d > 1020)
+                put(copy, (d - f.fileTopDepth) * 616 + x.at, x.at == 4 || x.at == 8 ? 0.1f : 0.0f);  // rates blank
+    for (int at = 0; at + 222 <= side.size(); at += 222)
+        if (At<float>(side, at) >= 1020 && At<float>(side, at) <= 2600)
+            put(side, at + 32, 0);  // RPM
+    testing_support::WriteBytes(f.dataFileName, copy);
+    testing_support::WriteBytes(svx, side);
+
     doubles().prompter.messages.clear();
     Dialog::QueueTestScript([](Dialog& d) {
         EXPECT_EQ(d.GetString(id::Available, 5).left(5), "ROP1.");
-        Map(d, {{5, 1}, {39, 3}, {40, 4}, {41, 5}, {42, 6}, {43, 7}, {44, 8}, {45, 9}});  // Rate/MM, C1 .. NC5
+        // Line n - 1 is column n: Rate/MM, C1 .. NC5, CO2, TVD, DEV, AZM, VS, WOB, RPM, custom 1 and 2.
+        Map(d, {{5, 1}, {39, 3}, {40, 4}, {41, 5}, {42, 6}, {43, 7}, {44, 8}, {45, 9}, {47, 10}, {1, 12}, {2, 14},
+                {3, 13}, {4, 15}, {66, 19}, {65, 20}, {74, 23}, {75, 24}});
     });
-    doubles().prompter.fileAnswers = {f.dataFolder + "mudloglas/" + f.wellName + ".las"};
-    // The export names its depths in metres, the depths of every well: no question, though the demo's
-    // profile logs in feet.
+    doubles().prompter.fileAnswers = {las};
+    // Our own depths are metres: no unit question, though the demo's profile logs in feet.
     window.EvCommand(app::cmd::ImportMudlog);
     EXPECT_TRUE(doubles().prompter.messages.isEmpty());
+
     QByteArray after = ReadBytes(f.dataFileName);
-    ASSERT_EQ(after.size(), before.size());
-    for (int at = (1020 - f.fileTopDepth) * 616; at <= (2600 - f.fileTopDepth) * 616; at += 616) {
-        using testing_support::At;
-        ASSERT_EQ(At<float>(after, at + 12), (At<float>(after, at + 8) + At<float>(after, at + 4)) * 0.5f);
-        after.replace(at + 12, 4, before.mid(at + 12, 4));
-        for (const int gas : {32, 420})  // C1 .. nC5 of the full and the half step
-            for (int c = gas; c < gas + 7 * 4; c += 4) {
-                ASSERT_NEAR(At<float>(after, at + c), At<float>(before, at + c), 0.0501) << at / 616 << " " << c;
-                after.replace(at + c, 4, before.mid(at + c, 4));
-            }
+    for (int d = 1020; d <= 2600; ++d) {
+        const int at = (d - f.fileTopDepth) * 616;
+        ASSERT_EQ(At<float>(after, at + 60), At<float>(after, at + 352)) << d;  // the CO2 the log draws
+        ASSERT_EQ(At<float>(after, at + 12), At<float>(before, at + 8) > 0.1f
+                                                 ? (At<float>(after, at + 8) + At<float>(after, at + 4)) * 0.5f
+                                                 : At<float>(before, at + 12)) << d;
+        put(after, at + 12, At<float>(before, at + 12)), put(after, at + 60, At<float>(before, at + 60));
+        for (const Field& x : fields) {
+            const float was = At<float>(before, at + x.at), now = At<float>(after, at + x.at);
+            if (x.step == 1)
+                ASSERT_EQ(now, std::trunc(was)) << d << " byte " << x.at;
+            else
+                ASSERT_NEAR(now, was, x.step / 2 + 1e-4) << d << " byte " << x.at;
+            put(after, at + x.at, was);
+        }
     }
-    for (int at = 0; at < before.size(); at += 616)
-        ASSERT_EQ(after.mid(at, 616), before.mid(at, 616)) << "record " << at / 616 + f.fileTopDepth;
+    EXPECT_EQ(testing_support::DifferingBytes(after, before), std::vector<qsizetype>{});
+    // The custom records: the RPM, and the weight on bit of the D exponent, the record's whole step.
+    side = ReadBytes(svx);
+    for (int at = 0; at + 222 <= side.size(); at += 222)
+        if (const float d = At<float>(side, at); d >= 1020 && d <= 2600) {
+            ASSERT_EQ(At<float>(side, at + 32), std::trunc(At<float>(sideBefore, at + 32))) << d;
+            ASSERT_EQ(At<float>(side, at + 28), float(rec(int(d)).weightOnBit[1])) << d;
+            put(side, at + 28, At<float>(sideBefore, at + 28)), put(side, at + 32, At<float>(sideBefore, at + 32));
+        }
+    EXPECT_EQ(testing_support::DifferingBytes(side, sideBefore), std::vector<qsizetype>{});
 }
 
 }  // namespace

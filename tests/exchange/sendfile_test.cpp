@@ -227,3 +227,31 @@ TEST(SendFile, TheCommandPacksTheWellForMailAndForTheArchive)
     EXPECT_EQ(doubles().sounder.beeps, beeps + 1);
     EXPECT_TRUE(QFile::exists(data + "sendfile/W.TD_"));
 }
+
+// A print moved out of the send folder never replaces one kept earlier under its name, and Send File says
+// where it went as New does, mailing or updating while drilling.
+TEST(SendFile, APrintMovedToTheDataFolderReplacesNoKeptPrintAndIsSaid)
+{
+    doubles().clock.now = QDateTime(QDate(2026, 1, 15), QTime(10, 5));
+    shell::LogWindow window(nullptr, QStringLiteral("StrativM"));
+    ASSERT_FALSE(testing_support::OpenNewWell(window, "W.svm", 1000, 1500).isEmpty());
+    app::LogState& s = window.State();
+    const QString data = s.well.file.dataFolder;
+    WriteBytes(data + "W@1500-5inch.pdf", "kept earlier");
+    WriteFiles(data, {"sendfile/W@1500-5inch.pdf"});
+    doubles().prompter.messages.clear();
+    ASSERT_TRUE(window.EvCommand(app::cmd::SendFile));
+    EXPECT_EQ(ReadBytes(data + "W@1500-5inch.pdf"), "kept earlier");
+    EXPECT_EQ(ReadBytes(data + "W@1500-5inch_2.pdf"), "sendfile/W@1500-5inch.pdf");
+    ASSERT_EQ(doubles().prompter.messages.size(), 2);
+    EXPECT_EQ(doubles().prompter.messages[1].text,
+              "The log prints of the send folder were kept, moved to the data folder:\n" + data + "W@1500-5inch_2.pdf");
+    EXPECT_EQ(doubles().prompter.messages[1].caption, "Prints Kept");
+
+    WriteFiles(data, {"sendfile/W@1500-5inch.pdf"});
+    doubles().prompter.messages.clear();
+    EXPECT_EQ(BuildUpdatePackage(PackageStateOf(s), 0), 1);
+    EXPECT_EQ(ReadBytes(data + "W@1500-5inch_3.pdf"), "sendfile/W@1500-5inch.pdf");
+    ASSERT_EQ(doubles().prompter.messages.size(), 1);
+    EXPECT_EQ(doubles().prompter.messages[0].caption, "Prints Kept");
+}

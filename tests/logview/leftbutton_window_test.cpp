@@ -7,11 +7,14 @@
 #include "app/scrolling.h"
 #include "entry/entry_services.h"
 #include "layout/custchartcfg.h"
+#include "layout/ui/custcfgdialog.h"
 #include "shell/draw/viewpainters.h"
 #include "logview/geometryof.h"
 #include "logview/ui/leftbutton.h"
 #include "logview/ui/logview.h"
+#include "platform/draw/dc.h"
 #include "platform/text.h"
+#include "platform/ui/dialog.h"
 #include "reports/reports_services.h"
 #include "shell/ui/logwindow.h"
 #include "support/demowindow.h"
@@ -528,6 +531,35 @@ TEST_F(LeftButton, CustomTrackValuesRightOfTheGasTrack)
     s.customTracks.rows.clear();
     EXPECT_EQ(logview::ShowValueBox(s, m, 1520, 100, 200), 1);
     EXPECT_TRUE(doubles().prompter.messages.empty());
+}
+
+// A track's first curve given the gas gravity (code 67) with a scale to 2.5 in the custom-track setup:
+// the label and the read-out name the new data, and the scale's end reads 2.5, not 2.
+TEST_F(LeftButton, ACurveGivenOtherDataIsLabelledAndReadOutAsIt)
+{
+    app::LogState& s = S();
+    platform::Dialog::QueueTestScript([](platform::Dialog& d) {
+        d.SetSelIndex(layout::custid::Data, 67);
+        d.Command(layout::custid::Data, platform::CBN_SELCHANGE);
+        d.SetText(layout::custid::Maximum, "2.5");
+        d.Click(layout::custid::Save);
+        d.Click(layout::custid::Done);
+    });
+    layout::EditCustomTracks(s.customTracks.host, s.customTracks.data, -1, 0);
+    const layout::CustomTrackEntry& track = s.customTracks.data->screenSet[0];
+    ASSERT_EQ(track.dataCode[0], 67);
+    PaintAt(1500);
+    QImage image = window.BackingStore().copy();
+    platform::Dc dc(image);
+    dc.RecordText(true);
+    const_cast<logview::LogView*>(dynamic_cast<const logview::LogView*>(window.Neighbours().logview))->Paint(s, dc);
+    QStringList texts;
+    for (const platform::DcText& t : dc.TextRecord())
+        texts << t.text;
+    EXPECT_TRUE(texts.contains("SG") && texts.contains("2.5>") && !texts.contains("2>"));
+    Click((track.leftX + track.rightX) / 2, T + 20 * 10 + 5);
+    ASSERT_NE(Box(), nullptr);
+    EXPECT_TRUE(Box()->text().startsWith("SG =")) << Box()->text().toStdString();
 }
 
 TEST_F(LeftButton, TheImageStripMovesTheViewAndNeverPastTheLastHundred)

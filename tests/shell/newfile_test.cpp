@@ -21,6 +21,7 @@
 #include "wellfile/wellconfig.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
@@ -127,15 +128,25 @@ TEST(NewFile, WritesTheNewWellFromTwentyAboveTheStartDepthAndOpensItInDrilling)
     EXPECT_EQ(s.well.loggerId, 12);  // the old well's profile
     EXPECT_EQ(f.engines.calls, QStringList{"drilling"});
     EXPECT_TRUE(QFileInfo(f.folder + "MY_WELL-2.cfg").isFile());
+    // Another user of a shared data folder reads the data file as he reads its side files.
+    EXPECT_EQ(QFile::permissions(made), QFile::permissions(f.folder + "MY_WELL-2.cfg"));
     EXPECT_TRUE(QFileInfo(f.path).isFile());  // the old well stays where it was, and in its archive
     EXPECT_TRUE(QFileInfo(f.folder + "archives/A/A.svm").isFile());
 }
 
 // A log print the program said it wrote into the send folder is not deleted by New: it is moved into the
-// data folder, byte for byte, and the box says where it went.
+// data folder, byte for byte, beside (never over) a print kept earlier under its name, and the box says
+// where it went. Printed without a header file, the print is found under its name only when whole.
 TEST(NewFile, ALogPrintOfTheSendFolderIsKeptInTheDataFolderAndSaid)
 {
     Fixture f;
+    for (const QString& header : QDir(f.folder).entryList({"*.hdr", "*.HDR"}, QDir::Files))
+        QFile::remove(f.folder + header);
+    QStringList printsUnderTheBox{"no box"};
+    doubles().prompter.whileShown = [&](const testing_support::AskedMessage& m) {
+        if (m.text == "NO HEADER FILE")
+            printsUnderTheBox = QDir(f.folder + "sendfile").entryList({"*.pdf"}, QDir::Files);
+    };
     Dialog::QueueTestScript([](Dialog& d) {
         d.SetText(print::setupid::StartDepth, "1000");
         d.SetText(print::setupid::EndDepth, "1100");
@@ -149,11 +160,16 @@ TEST(NewFile, ALogPrintOfTheSendFolderIsKeptInTheDataFolderAndSaid)
     const QString sent = told.section('"', 1, 1);
     const QByteArray printed = ReadBytes(sent);
     ASSERT_FALSE(printed.isEmpty());
+    doubles().prompter.whileShown = nullptr;
+    EXPECT_EQ(printsUnderTheBox, QStringList{});
     doubles().prompter.messages.clear();
+    const QString earlier = f.folder + QFileInfo(sent).fileName();
+    testing_support::WriteBytes(earlier, "kept earlier");
 
     f.Create(app::cmd::New, "next.svm", "2000");
-    const QString kept = f.folder + QFileInfo(sent).fileName();
+    const QString kept = earlier.chopped(4) + "_2.pdf";
     EXPECT_FALSE(QFileInfo::exists(sent));
+    EXPECT_EQ(ReadBytes(earlier), "kept earlier");
     EXPECT_EQ(ReadBytes(kept), printed);
     EXPECT_TRUE(f.Messages().contains(
         "The log prints of the send folder were kept, moved to the data folder:\n" + kept + " / Prints Kept"))

@@ -19,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include <unistd.h>
@@ -520,6 +521,24 @@ TEST(Startup, AnotherProgramsFileOpensTheDataFileBesideItWithItsProfile)
     EXPECT_EQ(s.well.loggerId, 4);
     EXPECT_EQ(s.well.file.fileBottomDepth, 300);
     EXPECT_EQ(window.windowTitle(), "StrativM    " + rig);
+    // The dialog offers the other program's files too, in either case.
+    const QStringList filter = doubles().prompter.fileRequests.back().filter.split(u'|');
+    ASSERT_GE(filter.size(), 2);
+    EXPECT_TRUE(filter[1].split(u';').contains("*.xa*")) << filter[1].toStdString();
+    EXPECT_TRUE(filter[1].split(u';').contains("*.svm") && filter[1].split(u';').contains("*.SVM"));
+
+    // The recent list opens it again the same way, after another well (profile 12) was opened.
+    EXPECT_EQ(s.env.recentFiles[0], folder + "RIG.xa1");
+    const QString other = MakeWell(folder, "OTHER.svm", 100, 200);
+    doubles().prompter.fileAnswers = {other};
+    window.EvCommand(app::cmd::Open);
+    ASSERT_EQ(s.well.file.dataFileName, other);
+    ASSERT_NE(s.well.loggerId, 4);
+    const auto at = std::find(s.env.recentFiles.begin(), s.env.recentFiles.end(), folder + "RIG.xa1");
+    ASSERT_NE(at, s.env.recentFiles.end());
+    window.EvCommand(app::cmd::RecentFirst + int(at - s.env.recentFiles.begin()));
+    EXPECT_EQ(s.well.file.dataFileName, rig);
+    EXPECT_EQ(s.well.loggerId, 4);
 }
 
 TEST_F(StartupTest, AnotherProgramsFileOnTheCommandLineOpensTheDataFileBesideIt)

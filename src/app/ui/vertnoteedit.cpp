@@ -59,9 +59,9 @@ void VertNoteEdit::PlaceOn(const platform::RECT& rect, int clientTop)
     setGeometry(rect.left, clientTop + rect.top, std::max(rect.Width(), 1), std::max(rect.Height(), 1));
 }
 
-QByteArray VertNoteEdit::StoredText(int limit) const { return WrappedEditText(*this, limit); }
+QByteArray VertNoteEdit::StoredText(int limit) const { return WrappedEditText(*this, limit, QStringLiteral("\r\n")); }
 
-QByteArray WrappedEditText(const QPlainTextEdit& edit, int limit)
+QByteArray WrappedEditText(const QPlainTextEdit& edit, int limit, const QString& softBreak)
 {
     // The lines as the box wraps them: its own width less the document's margins.
     const QTextDocument* document = edit.document();
@@ -81,7 +81,7 @@ QByteArray WrappedEditText(const QPlainTextEdit& edit, int limit)
         layout.endLayout();
         for (int i = 0; i < layout.lineCount(); ++i) {
             if (i > 0)
-                all += QStringLiteral("\r\r\n");
+                all += softBreak;
             all += text.mid(layout.lineAt(i).textStart(), layout.lineAt(i).textLength());
         }
     }

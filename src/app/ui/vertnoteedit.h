@@ -25,8 +25,9 @@ public:
     VertNoteEdit(QWidget* parent, app::LogState& log, const QByteArray& text, const platform::RECT& rect,
                  int clientTop);
 
-    // The text as a memo stores it: soft line breaks as "\r\r\n", hard ones as "\r\n", at most `limit`
-    // bytes.
+    // The text as a memo stores it: each line as the box shows it, wrapped or typed, ended by "\r\n" as
+    // every other line break of the memo file is (the memo dialog then keeps the wraps the box made), at
+    // most `limit` bytes.
     QByteArray StoredText(int limit) const;
     // Moves the box to `rect` of the client area.
     void PlaceOn(const platform::RECT& rect, int clientTop);
@@ -54,8 +55,8 @@ private:
 };
 
 // The text of a multi-line edit as a memo stores it: the edit's soft line breaks (where its own width
-// wraps the lines) as "\r\r\n", hard ones as "\r\n", Windows-1252, at most `limit` bytes.
-QByteArray WrappedEditText(const QPlainTextEdit& edit, int limit);
+// wraps the lines) as `softBreak`, hard ones as "\r\n", Windows-1252, at most `limit` bytes.
+QByteArray WrappedEditText(const QPlainTextEdit& edit, int limit, const QString& softBreak = QStringLiteral("\r\r\n"));
 
 // The window's note edit as the note code drives it: made, moved, hidden and destroyed in
 // ToolWindows::memoEdit.

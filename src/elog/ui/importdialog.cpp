@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QListWidget>
 
+#include <algorithm>
 #include <cstring>
 
 namespace elog {
@@ -173,8 +174,16 @@ void ImportDlg::CmAdd()
     if (available_ < 0 || target_ <= 0 || std::size_t(target_) >= map_.size())
         return;
     map_[std::size_t(target_)] = available_ + 1;
-    AddString(id::Mappings, availableText_ + QStringLiteral(" AS..") + targetText_);
-    rowTarget_.push_back(target_);
+    // A target holds one column: mapped again, its row shows the new one.
+    const QString row = availableText_ + QStringLiteral(" AS..") + targetText_;
+    const auto mapped = std::find(rowTarget_.begin(), rowTarget_.end(), target_);
+    auto* list = ControlAs<QListWidget>(id::Mappings);
+    if (mapped != rowTarget_.end() && list && list->item(int(mapped - rowTarget_.begin()))) {
+        list->item(int(mapped - rowTarget_.begin()))->setText(row);
+    } else {
+        AddString(id::Mappings, row);
+        rowTarget_.push_back(target_);
+    }
     const QString text = availableText_.toUpper(), target = targetText_.toUpper();
     if (LasHeader* h = setup_.header) {
         if ((text.contains("PPM") && (target.contains("C1") || target.contains("C2"))) || preset_)

@@ -163,6 +163,7 @@ CustCfgDlg::CustCfgDlg(QWidget* parent, CUSTCHARTCFGEX& config, int initialTrack
         On(button, BN_CLICKED, [this] { SelectTrackOrCurve(); });
     On(id::Track, CBN_SELCHANGE, [this] { SelectTrackOrCurve(); });
     On(id::Predefined, CBN_SELCHANGE, [this] { SelectPredefinedTrack(); });
+    On(id::Data, CBN_SELCHANGE, [this] { SelectData(); });
     On(id::View, CBN_SELCHANGE, [this] { SelectView(); });
     On(id::Maximum, EN_KILLFOCUS, [this] { MaxKillFocus(); });
     On(id::Minimum, EN_KILLFOCUS, [this] { MinKillFocus(); });
@@ -383,6 +384,16 @@ void CustCfgDlg::SelectPredefinedTrack()
     Enable(id::HideDescriptions, text);
     dataCode_ = t.dataCode[0];
     ShowCurve();
+}
+
+// A curve given other data is labelled with that data's name, not the name of what it showed before;
+// the label can still be typed over before SAVE.
+void CustCfgDlg::SelectData()
+{
+    const int code = GetSelIndex(id::Data);
+    if (code <= 0 || code == Track().dataCode[CheckedCurve()])
+        return;
+    SetText(id::CurveLabel, GetString(id::Data, code).trimmed().left(kMaxLabel));
 }
 
 // ---- storing ---------------------------------------------------------------------------------------

@@ -100,6 +100,7 @@ private:
 
     void SelectTrackOrCurve();
     void SelectPredefinedTrack();
+    void SelectData();
     void SelectView();
     void CmSave();
     void CmDelete();

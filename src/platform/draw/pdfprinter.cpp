@@ -73,8 +73,8 @@ QPaintDevice* PdfPrinter::BeginJob(const PrintJob& job)
              : !job.outputFile.isEmpty() ? job.outputFile
                                          : job.folder + job.title + QStringLiteral(".pdf");
     // The file is opened here, so that a file that cannot be made stops the job before any page.
-    file_ = std::make_unique<QFile>(jobFile_);
-    if (!file_->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    file_ = std::make_unique<QSaveFile>(jobFile_);
+    if (!file_->open(QIODevice::WriteOnly)) {
         file_.reset();
         return nullptr;
     }
@@ -91,8 +91,7 @@ bool PdfPrinter::EndJob()
     if (!file_)
         return false;
     writer_.reset();
-    const bool ok = file_->flush() && file_->error() == QFileDevice::NoError;
-    file_->close();
+    const bool ok = file_->commit();
     file_.reset();
     return ok;
 }

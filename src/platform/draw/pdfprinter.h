@@ -3,7 +3,7 @@
 // queue (device "PDF" on port "FILE:"), and, described otherwise, every printer of the tests.
 #include "platform/printer.h"
 
-#include <QFile>
+#include <QSaveFile>
 #include <QPageLayout>
 #include <QPdfWriter>
 
@@ -51,7 +51,8 @@ public:
 private:
     PrinterDescription d_;
     QString jobFile_;
-    std::unique_ptr<QFile> file_;
+    // Written beside the job file and given its name only when whole: no one finds a part-written print.
+    std::unique_ptr<QSaveFile> file_;
     std::unique_ptr<QPdfWriter> writer_;
 };
 

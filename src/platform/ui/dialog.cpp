@@ -501,6 +501,8 @@ QListWidget* Dialog::AddList(int id)
 {
     auto* l = Add(id, ControlKind::List, new QListWidget(CurrentOwner()));
     connect(l, &QListWidget::currentRowChanged, router_.get(), [this, id] { Notify(id, LBN_SELCHANGE); });
+    // A mouse press makes the row current before it selects it: the selection notifies once it is made.
+    connect(l, &QListWidget::itemSelectionChanged, router_.get(), [this, id] { Notify(id, LBN_SELCHANGE); });
     connect(l, &QListWidget::itemDoubleClicked, router_.get(), [this, id] { Notify(id, LBN_DBLCLK); });
     return l;
 }

@@ -282,7 +282,7 @@ void LogWindow::SaveWindowPlacement()
         if (!wellfile::SaveWindowPos(platform::DocumentsFolder(), p, f.dataFileName, false))
             platform::MessageBox(QStringLiteral("startupM.ini"), QStringLiteral("File Error"), platform::MB_OK);
     }
-    if (!f.dataFileName.isEmpty() && !wellfile::SaveIni(f.dataFolder, f.dataFileName))
+    if (!f.dataFileName.isEmpty() && !wellfile::SaveIni(f.dataFolder, app::ReopenPath(s.well)))
         platform::MessageBox(QStringLiteral("StrativM.ini"), QStringLiteral("File Error"), platform::MB_OK);
 }
 
