@@ -64,9 +64,9 @@ protected:
 
 TEST_F(PrintedLog, TheRestsPageSetsEachBoxApartInsideThePage)
 {
-    // The rows end at 1802: the report at 1800 (its mud box under its drilling-parameter box, both in the
-    // same slot) goes on on a page of its own after the log.
-    const QString pdf = Print(1000, 1802);
+    // The rows end at 1800 at the foot of the sixth page: the report at 1800 (its mud box under its
+    // drilling-parameter box, both in the same slot) goes on on a page of its own after the log.
+    const QString pdf = Print(1021, 1800);
     ASSERT_FALSE(pdf.isEmpty());
     const int pages = testing_support::PdfPageCount(pdf);
     const QSizeF paper = testing_support::PdfPageSize(pdf);

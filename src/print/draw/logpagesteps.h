@@ -44,8 +44,9 @@ struct PageSteps {
     // The row loop ends before a record of depth below 1, beyond the print bottom depth or past the
     // range's end (the buffer holds the records around a ten-foot range).
     bool Stops(const wellfile::RECORD& rec) const;
-    // Each row is printed whole, on one page, with what is written under it.
-    bool RowFits(int y) const { return RowOnPage(y, f.pageHeight, Rh()); }
+    // Each row is printed whole, on one page, with what is written under it; page-class pages keep the
+    // rows their margin steps give them.
+    bool RowFits(int y) const { return f.print.pageClass || RowOnPage(y, f.pageHeight, Rh()); }
     // Up to `n` records from records[first], never past the buffer.
     logview::Records Run(std::size_t first, int n) const;
     platform::Pen PrintPenOf(int slot) const;
