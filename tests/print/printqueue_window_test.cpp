@@ -85,3 +85,24 @@ TEST_F(PrintQueue, TheLogGoesOnTheQueuesPaperAndADailyReportOnTheLocalesCutSheet
     // The queue has its own paper back.
     EXPECT_EQ(s.print.printer->Page().paper, QSizeF(1071, 792));
 }
+
+// The demo printed from 1000 to 2600: every word inside the printable area and over no other (a row is
+// printed on one page, whole, and a note carried over to a page written once), the top "Main Sand"
+// named, and the depth numbers a record of 0.08 in (5.76 pt) apart on every page within a printer pixel.
+TEST_F(PrintQueue, TheDemoPrintsTrueToScaleInsideThePrintableArea)
+{
+    app::LogState& s = window.State();
+    platform::Dialog::QueueTestScript([](platform::Dialog& d) {
+        d.SetText(print::setupid::StartDepth, QStringLiteral("1000"));
+        d.SetText(print::setupid::EndDepth, QStringLiteral("2600"));
+        d.Click(platform::IDOK);
+    });
+    window.EvCommand(app::cmd::Print);
+    ASSERT_NE(s.print.printer, nullptr);
+    const int dpi = s.print.printer->Info().dpiY;
+    ASSERT_TRUE(server.WaitForJob(60000)) << "the queue wrote no log";
+    const QStringList words = Printed({1071, 792});
+    EXPECT_TRUE(words.join(' ').contains("Main Sand"));
+    const QStringList off = testing_support::OffScale(testing_support::PdfWords(server.Output()), 5.76, 72.0 / dpi);
+    EXPECT_TRUE(off.isEmpty()) << dpi << " dpi\n" << off.join('\n').toStdString();
+}

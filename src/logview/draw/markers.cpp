@@ -55,8 +55,8 @@ void DrawMarkers(platform::Dc& dc, const ViewGeometry& g, DepthTable table, std:
             box.left = g.gas.left + U;
             box.right = g.gas.left + 5 * U;
             textX = g.gas.left + 3 * U;
-        } else if (numbers.step > 0 && d % numbers.step == 0 && box.left < numbers.right && numbers.left < box.right) {
-            const int shift = box.right - numbers.left;
+        } else if (numbers.step > 0 && d % numbers.step == 0) {
+            const int shift = box.left - MarkerLeft(g, numbers);
             box.left -= shift;
             box.right -= shift;
             textX -= shift;
@@ -69,6 +69,14 @@ void DrawMarkers(platform::Dc& dc, const ViewGeometry& g, DepthTable table, std:
 }
 
 }  // namespace
+
+int MarkerLeft(const ViewGeometry& g, const DepthNumberPlaces& numbers)
+{
+    const int left = g.rate.Right() - 2 * g.rowHeight;
+    if (numbers.step <= 0 || left >= numbers.right || numbers.left >= g.rate.Right())
+        return left;
+    return numbers.left - g.unitWidth / 2 - 2 * g.rowHeight;
+}
 
 void DrawShowMarkers(platform::Dc& dc, const ViewGeometry& g, DepthTable shows, std::int32_t from, std::int32_t to,
                      const DepthNumberPlaces& numbers)

@@ -35,6 +35,10 @@ void DrawDstMarkers(platform::Dc& dc, const ViewGeometry& g, DepthTable dsts, st
 void DrawReportMarkers(platform::Dc& dc, const ViewGeometry& g, DepthTable reports, std::int32_t from, std::int32_t to,
                        const DepthNumberPlaces& numbers = {});
 void DrawDowntimeMarkers(platform::Dc& dc, const ViewGeometry& g, DepthTable notes, std::int32_t from, std::int32_t to);
+// The left edge of the marker box beside the rate track: 2 rows left of the track's right edge, or of the
+// depth numbers' box with half a unit between (the digits reach a little left of their box) where the
+// marker would stand over a number.
+int MarkerLeft(const ViewGeometry& g, const DepthNumberPlaces& numbers = {});
 
 // Two black triangles on the depth line y, one on each side of the lithology column (on paper the
 // printer's lithology column), 1.5 rows high and 1.5 cells wide, pointing outward. Returns 1.
