@@ -154,6 +154,12 @@ QStringList OffScale(const std::vector<PdfWord>& words, double pointsPerUnit, do
     for (const PdfWord* w : tens)
         if (std::lround(w->xMax * 10) == column)
             down[{w->page, w->yMin}] = w;
+    std::map<int, int> printed;
+    for (const auto& [at, w] : down)
+        ++printed[w->text.toInt()];
+    for (int d = printed.begin()->first; d <= printed.rbegin()->first; d += 10)
+        if (printed[d] != 1)
+            off << QStringLiteral("%1 printed %2 times").arg(d).arg(printed[d]);
     const PdfWord* first = nullptr;
     for (const auto& [at, w] : down) {
         if (!first || first->page != w->page) {
