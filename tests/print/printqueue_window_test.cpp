@@ -32,6 +32,17 @@ protected:
         ASSERT_TRUE(testing_support::ShowDemoWindow(window));
     }
 
+    // File > Print from `start` to `end`.
+    void PrintLog(int start, int end)
+    {
+        platform::Dialog::QueueTestScript([=](platform::Dialog& d) {
+            d.SetText(print::setupid::StartDepth, QString::number(start));
+            d.SetText(print::setupid::EndDepth, QString::number(end));
+            d.Click(platform::IDOK);
+        });
+        window.EvCommand(app::cmd::Print);
+    }
+
     // The words of what the queue wrote, each inside the paper's printable area (a quarter inch, 18 pt,
     // in from each edge) and over no other.
     QStringList Printed(const QSizeF& paper)
@@ -56,12 +67,7 @@ TEST_F(PrintQueue, TheLogGoesOnTheQueuesPaperAndADailyReportOnTheLocalesCutSheet
 {
     const testing_support::LocaleScope metric(QLocale(QLocale::German, QLocale::Germany));
     app::LogState& s = window.State();
-    platform::Dialog::QueueTestScript([](platform::Dialog& d) {
-        d.SetText(print::setupid::StartDepth, QStringLiteral("1000"));
-        d.SetText(print::setupid::EndDepth, QStringLiteral("1100"));
-        d.Click(platform::IDOK);
-    });
-    window.EvCommand(app::cmd::Print);
+    PrintLog(1000, 1100);
     ASSERT_NE(s.print.printer, nullptr);
     const platform::PrinterInfo info = s.print.printer->Info();
     EXPECT_EQ(info.deviceName, server.Queue());
@@ -92,12 +98,7 @@ TEST_F(PrintQueue, TheLogGoesOnTheQueuesPaperAndADailyReportOnTheLocalesCutSheet
 TEST_F(PrintQueue, TheDemoPrintsTrueToScaleInsideThePrintableArea)
 {
     app::LogState& s = window.State();
-    platform::Dialog::QueueTestScript([](platform::Dialog& d) {
-        d.SetText(print::setupid::StartDepth, QStringLiteral("1000"));
-        d.SetText(print::setupid::EndDepth, QStringLiteral("2600"));
-        d.Click(platform::IDOK);
-    });
-    window.EvCommand(app::cmd::Print);
+    PrintLog(1000, 2600);
     ASSERT_NE(s.print.printer, nullptr);
     const int dpi = s.print.printer->Info().dpiY;
     ASSERT_TRUE(server.WaitForJob(60000)) << "the queue wrote no log";
