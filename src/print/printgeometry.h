@@ -55,6 +55,12 @@ int PageCount(float logLength, float pageLength, bool failed);
 // The pages `rows` printed rows fill when the first page holds `firstRows` of them (what its header
 // leaves) and every later page `laterRows`: at least 1.
 int LogPagesFor(int rows, int firstRows, int laterRows);
+// The rows of a log page whose first row stands at `topY`: `rows`, but never more than stand whole above
+// the foot of a printable area `pageHeight` pixels high (0: not known) with a row's height under the last
+// for what is written below its foot (its depth number).
+int RowsOnPage(int rows, int topY, int pageHeight, int rowHeight);
+// Whether a row at `y` and what is written under it stand whole on that printable area.
+bool RowOnPage(int y, int pageHeight, int rowHeight);
 
 // "<data folder>sendfile/<well>@<end>-5inch.pdf" (kind 3 "-1inch", other kinds "-2inch"; "-horz" for
 // the horizontal view before ".pdf").

@@ -71,8 +71,9 @@ struct PrintState {
     bool narrowFormat = false;
     ProfilePrintOptions profileOptions;
 
-    // On paper every fifth row moves up by 4 device units; set at start-up.
-    bool rowStep = true;
+    // On paper every fifth row moves up by 4 device units. Off: a step in device units prints another
+    // scale on each resolution, and a log is read against others at its scale, one row height a record.
+    bool rowStep = false;
     bool topsPrinted = true;  // the formation tops are printed
 
     std::array<std::optional<platform::LOGFONTA>, kPrintFontSlots> fonts;

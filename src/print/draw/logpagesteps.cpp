@@ -253,7 +253,7 @@ bool Crosses(const platform::RECT& a, const std::vector<platform::RECT>& rects)
 
 }  // namespace
 
-void PageSteps::LabelsLast()
+void PageSteps::LabelsLast(int firstTextY)
 {
     if (!laterLabels.empty()) {
         const std::vector<platform::RECT> written = WrittenRects(dc, Rh() / 2);
@@ -270,14 +270,19 @@ void PageSteps::LabelsLast()
         }
         laterLabels.clear();
     }
-    if (!gasHeads.empty()) {
+    if (!gasHeads.empty() || !curveHeads.empty()) {
         const std::vector<platform::RECT> written = WrittenRects(dc, Rh() / 2);
         logview::Device device = f.device;
         device.printer.written = &written;
         const logview::PaintTarget heads{dc, g, device};
+        for (const logview::CurveHeadAt& h : curveHeads)
+            f.painters.DrawTrackScaleHeader(heads, h.y, Rh(), h.flag);
+        // A head reaches 1.4 rows above its y: a page's first rows write it lower.
+        const int lowest = firstTextY + int(1.4 * Rh()) + 1;
         for (const logview::GasHeadAt& h : gasHeads)
-            f.painters.DrawGasScaleHeader(heads, *h.record, h.y, Rh(), h.inBody);
+            f.painters.DrawGasScaleHeader(heads, *h.record, std::max(h.y, lowest), Rh(), h.inBody);
         gasHeads.clear();
+        curveHeads.clear();
     }
 }
 
