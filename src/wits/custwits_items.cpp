@@ -161,7 +161,7 @@ void CUSTWITS::TrackDepth(float holeDepth)
     SetLine(7, platform::CFormat("%2.1f", double(CountHoleDepth(polls_.percent, holeDepth, d))));
     const std::int32_t hole = TakeHoleDepth(link, d, holeDepth);
     std::int32_t& tracked = depth_.trackedDepth;
-    FollowShallowerHole(tracked, link, host.UnmannedUnit());
+    FollowShallowerHole(tracked, depth_.depthSet, link, host.UnmannedUnit());
     if (!depth_.rigCompared && hole > 0) {
         depth_.rigCompared = true;
         CatchUpWithRig(host, tracked, hole);

@@ -165,10 +165,13 @@ std::int32_t TakeHoleDepth(app::WitsLinkState& link, drilling::Driller* d, float
     return TruncInt(link.holeDepth);
 }
 
-void FollowShallowerHole(std::int32_t& tracked, const app::WitsLinkState& link, bool unmannedUnit)
+void FollowShallowerHole(std::int32_t& tracked, std::int32_t& depthSet, const app::WitsLinkState& link,
+                         bool unmannedUnit)
 {
+    if (depthSet != 0 && TruncInt(link.holeDepth) >= depthSet)
+        depthSet = 0;
     if (!unmannedUnit && link.holeDepth > 0 && (float(tracked) > link.holeDepth || tracked == 0))
-        tracked = TruncInt(link.holeDepth);
+        tracked = std::max(TruncInt(link.holeDepth), depthSet);
 }
 
 void StepToHole(drilling::Driller* d, std::int32_t& tracked, std::int32_t hole)

@@ -90,8 +90,10 @@ float CountHoleDepth(LinkPercent& percent, float holeDepth, drilling::Driller* d
 std::int32_t TakeHoleDepth(app::WitsLinkState& link, drilling::Driller* d, float holeDepth);
 // The tracked depth (the whole unit the hole reached as the link sees it) follows a shallower hole at
 // once and takes the first depth; deeper only by the steps the link marks. Not with the unmanned unit,
-// whose file depth is corrected instead.
-void FollowShallowerHole(std::int32_t& tracked, const app::WitsLinkState& link, bool unmannedUnit);
+// whose file depth is corrected instead. A file depth set by hand (`depthSet`, 0 for none) stays the
+// least tracked depth until the hole reaches it: a rig still sending the depth it had then moves nothing.
+void FollowShallowerHole(std::int32_t& tracked, std::int32_t& depthSet, const app::WitsLinkState& link,
+                         bool unmannedUnit);
 // A hole deeper than the tracked depth marks one step however many units it jumped (a single bad sample
 // never appends many records), and the tracked depth takes the hole's.
 void StepToHole(drilling::Driller* d, std::int32_t& tracked, std::int32_t hole);

@@ -183,7 +183,7 @@ void Wits::TrackDepth(float holeDepth)
         d->EndWitsDepthWait();
         link.depthTracking = true;
     }
-    FollowShallowerHole(tracked, link, host.UnmannedUnit());
+    FollowShallowerHole(tracked, depth_.depthSet, link, host.UnmannedUnit());
     if (!depth_.rigCompared && hole > 0) {
         depth_.rigCompared = true;
         if (CatchUpWithRig(host, tracked, hole) && d) {
