@@ -159,6 +159,7 @@ void CUSTWITS::TrackDepth(float holeDepth)
     const wellfile::OpenWell& well = host.Well();
 
     SetLine(7, platform::CFormat("%2.1f", double(CountHoleDepth(polls_.percent, holeDepth, d))));
+    const float lastHole = link.holeDepth;
     const std::int32_t hole = TakeHoleDepth(link, d, holeDepth);
     std::int32_t& tracked = depth_.trackedDepth;
     FollowShallowerHole(tracked, depth_.depthSet, link, host.UnmannedUnit());
@@ -183,7 +184,7 @@ void CUSTWITS::TrackDepth(float holeDepth)
             }
         }
     } else if (hole > tracked) {
-        StepToHole(d, tracked, hole);
+        StepOrCatchUp(host, tracked, lastHole, hole);
     }
     if (host.showDepthStatus)
         host.showDepthStatus();

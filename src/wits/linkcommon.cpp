@@ -181,6 +181,14 @@ void StepToHole(drilling::Driller* d, std::int32_t& tracked, std::int32_t hole)
     tracked = hole;
 }
 
+void StepOrCatchUp(WitsHost& host, std::int32_t& tracked, float lastHole, std::int32_t hole)
+{
+    const bool jumped = lastHole > 0 && std::int64_t(hole) >= std::int64_t(TruncInt(lastHole)) + 2 &&
+                        std::int64_t(hole) >= std::int64_t(tracked) + 2;
+    if (!jumped || !CatchUpWithRig(host, tracked, hole))
+        StepToHole(host.Driller(), tracked, hole);
+}
+
 bool CatchUpWithRig(WitsHost& host, std::int32_t& tracked, std::int32_t hole)
 {
     drilling::Driller* d = host.Driller();

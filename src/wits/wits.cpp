@@ -177,6 +177,7 @@ void Wits::TrackDepth(float holeDepth)
 
     if (!gas_.gasFromMonitor)
         SetLine(7, platform::CFormat("%2.1f", double(CountHoleDepth(frames_.percent, holeDepth, d))));
+    const float lastHole = link.holeDepth;
     const std::int32_t hole = TakeHoleDepth(link, d, holeDepth);
     std::int32_t& tracked = depth_.trackedDepth;
     if (d && d->WitsItems().waitingForWitsDepth && !frames_.firstFrame && hole > tracked) {
@@ -210,7 +211,7 @@ void Wits::TrackDepth(float holeDepth)
             tracked = depth;
         }
     } else if (!frames_.firstFrame && hole > tracked && hole > wellStart) {
-        StepToHole(d, tracked, hole);
+        StepOrCatchUp(host, tracked, lastHole, hole);
         link.halfStepMarked = false;
     }
     // The file kept behind the rig (a step lost at a kill, a jump of several units) is told, once the

@@ -168,6 +168,15 @@ TEST_F(CustWits, AJumpMarksOneStepAndTheHoleDepthCountsTheAnswerOnce)
     testing_support::EditSteps(*lw.driller, [](drilling::DrillerSteps& v) { v.stepPending = 0; });
     Item("0110", "1205.9");
     EXPECT_EQ(lw.driller->Steps().stepPending, 0);
+
+    // The depth from WITS, a jump of two units past the answer before: the file catches up, no step.
+    drilling::DrillerSetup setup = lw.driller->Setup();
+    setup.depthFromWits = 1;
+    lw.driller->SetSetup(setup);
+    Item("0110", "1207.1");
+    EXPECT_EQ(corrections, QList<int>({1207}));
+    EXPECT_EQ(lw.driller->Steps().stepPending, 0);
+    EXPECT_EQ(link->Depth().trackedDepth, 1207);
 }
 
 TEST_F(CustWits, TheUnmannedUnitStepsTheNextUnitAndCorrectsAnyOtherChange)

@@ -10,6 +10,7 @@
 #include "platform/ui/dialog.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -243,8 +244,8 @@ TEST_F(RigGas, AfterTheFileDepthIsSetPastTheRigTheNextStepIsTheFirstUnitTheRigRe
     }
 }
 
-// A rig that jumps: the status line names the file's bottom once the unit marked is written, and the
-// band's file line shows it as a full repaint does.
+// A rig that jumps, then drills a unit: the status line names the file's new bottom, and the band's file
+// line of the step shows it as a full repaint does.
 TEST_F(RigGas, TheStatusLineAndTheBandNameTheFilesBottomAsItGrows)
 {
     shell::LogWindow w(nullptr, QStringLiteral("StrativM"));
@@ -259,13 +260,16 @@ TEST_F(RigGas, TheStatusLineAndTheBandNameTheFilesBottomAsItGrows)
     const auto& L = w.State().layout.format;
     const int R = L.pixelsPerStep, baseline = L.logAreaTop - R / 2;
     const QRect band(QPoint(L.rate.left, baseline - (R + 6)), QPoint(L.gas.left - 1, baseline + 2));
-    const QImage first = w.BackingStore().copy(band);
     Frame(w, kBottom + 0.5);
     Frame(w, kBottom + 1.0);
-    Frame(w, kBottom + 4.0);  // three units at once: one step
-    ASSERT_EQ(w.State().well.file.fileBottomDepth, kBottom + 2);
-    EXPECT_TRUE(Status(w).contains("past the data file's bottom depth " + QString::number(kBottom + 2)))
+    Frame(w, kBottom + 4.0);  // three units at once: the file catches up
+    ASSERT_EQ(w.State().well.file.fileBottomDepth, kBottom + 4);
+    EXPECT_TRUE(Status(w).contains("the file depth was corrected to " + QString::number(kBottom + 4)))
         << Status(w).toStdString();
+    QCoreApplication::processEvents();  // the repaint the correction posted
+    const QImage first = w.BackingStore().copy(band);
+    Frame(w, kBottom + 5.0);
+    ASSERT_EQ(w.State().well.file.fileBottomDepth, kBottom + 5);
     const QImage stepped = w.BackingStore().copy(band);
     w.PaintLog();
     EXPECT_NE(first, stepped);
