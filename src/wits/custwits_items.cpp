@@ -184,7 +184,7 @@ void CUSTWITS::TrackDepth(float holeDepth)
             }
         }
     } else if (hole > tracked) {
-        StepOrCatchUp(host, tracked, lastHole, hole);
+        StepOrCatchUp(host, tracked, lastHole, holeDepth, hole);
     }
     if (host.showDepthStatus)
         host.showDepthStatus();

@@ -181,12 +181,19 @@ void StepToHole(drilling::Driller* d, std::int32_t& tracked, std::int32_t hole)
     tracked = hole;
 }
 
-void StepOrCatchUp(WitsHost& host, std::int32_t& tracked, float lastHole, std::int32_t hole)
+void StepOrCatchUp(WitsHost& host, std::int32_t& tracked, float lastHole, float holeDepth, std::int32_t hole)
 {
-    const bool jumped = lastHole > 0 && std::int64_t(hole) >= std::int64_t(TruncInt(lastHole)) + 2 &&
-                        std::int64_t(hole) >= std::int64_t(tracked) + 2;
-    if (!jumped || !CatchUpWithRig(host, tracked, hole))
-        StepToHole(host.Driller(), tracked, hole);
+    const double advance = double(holeDepth) - double(lastHole);
+    const std::int64_t units = std::int64_t(hole) - std::int64_t(tracked);
+    if (lastHole > 0 && advance >= 2.0 && units >= 2 && CatchUpWithRig(host, tracked, hole))
+        return;
+    if (lastHole > 0 && advance < 2.0 && units == 2 && TruncInt(lastHole) == tracked && host.Driller()) {
+        // Fast drilling whose frame crossed two unit lines: each unit gets its record.
+        host.Driller()->MarkSteps(drilling::StepSource::Wits, 2);
+        tracked = hole;
+        return;
+    }
+    StepToHole(host.Driller(), tracked, hole);
 }
 
 bool CatchUpWithRig(WitsHost& host, std::int32_t& tracked, std::int32_t hole)

@@ -211,7 +211,7 @@ void Wits::TrackDepth(float holeDepth)
             tracked = depth;
         }
     } else if (!frames_.firstFrame && hole > tracked && hole > wellStart) {
-        StepOrCatchUp(host, tracked, lastHole, hole);
+        StepOrCatchUp(host, tracked, lastHole, holeDepth, hole);
         link.halfStepMarked = false;
     }
     // The file kept behind the rig (a step lost at a kill, a jump of several units) is told, once the
