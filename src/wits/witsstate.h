@@ -57,6 +57,7 @@ struct WitsFrames {
 // The depth the link tracks and the pumps.
 struct WitsDepth {
     std::int32_t trackedDepth = 0;  // whole unit reached by the hole as WITS tracking sees it
+    std::int32_t depthSet = 0;      // a file depth set by hand, held until the hole reaches it (0: none)
     bool rigCompared = false;       // a hole depth since the link connected was set against the file's bottom
     std::int32_t tenthsDigit = 0;   // first decimal of the last bit depth that reached it
     std::int32_t gammaSlot = 0;     // sub-step of the unit now drilled, 0 to 4
