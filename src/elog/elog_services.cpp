@@ -272,7 +272,7 @@ void PublishCurves(app::LogState& s)
 void CloseElog(app::LogState& s)
 {
     // The painters let go of the rows before they are freed.
-    std::unique_ptr<Curves> old = std::move(s.engines.elogCurves);
+    std::shared_ptr<Curves> old = std::move(s.engines.elogCurves);
     PublishCurves(s);
 }
 
