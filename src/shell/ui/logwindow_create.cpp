@@ -15,6 +15,7 @@
 #include "drilling/drillingcommands.h"
 #include "drilling/ui/statuswindow.h"
 #include "elog/elog_services.h"
+#include "elog/schemehost.h"
 #include "elog/ui/elogwindowservices.h"
 #include "exchange/liveupdate.h"
 #include "exchange/ui/exchangewindowservices.h"
@@ -283,7 +284,7 @@ void LogWindow::InstallLayoutHosts()
     ch.buildGridBitmaps = [this] { wellServices_.view->BuildGridBitmaps(state_); };
     ch.repaint = [this] { MarkRedraw(); };
 
-    s.lists.loadSchemeNames = [this](std::array<QString, 6>& names) { return app::LoadSchemeNames(state_, names); };
+    s.lists.loadSchemeNames = [this](std::array<QString, 6>& names) { return elog::LoadSchemeNames(state_, names); };
 
     // The passes are ready before any well is open; opening a well installs them again with its own
     // shared-copy flag. After each pass the log is drawn again.
