@@ -1,6 +1,7 @@
 #pragma once
 // The arithmetic of a log print run: page length and width, margin tables, the depth range, rows per page,
 // the page count, the PDF output name and the record buffer with its blank filler. No printer needed.
+#include "app/printstate.h"
 #include "wellfile/record.h"
 
 #include <QString>
@@ -20,14 +21,8 @@ constexpr int kShortHeaderRows = 15;        // rows the short header line takes 
 // Page height (or width) in tens of rows; 11.0 when the page size is not positive.
 float PageLength(int pixels, int rowHeight);
 
-// The per-page margin tables the log painter steps through, and whether the page is of the fixed class
-// (3072 or 6144 pixels on either side), which forces the full header on.
-struct MarginTables {
-    std::array<int, 5> yOffsets{0, 12, 24, 6, 18};
-    std::array<int, 5> extraRows{1, 1, 2, 1, 1};
-    std::array<int, 5> recordsBack{0, 1, 2, 3, 4};
-    bool pageClass = false;
-};
+// The per-page margin tables (app/printstate.h).
+using app::MarginTables;
 MarginTables MarginTablesFor(int cx, int cy, bool twoAndHalfInch);
 
 // Two DST reports a page.
