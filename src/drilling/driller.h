@@ -102,7 +102,7 @@ public:
     void HandLagDepthToLinks(int digit, std::int32_t& lastHanded);
     // Walks the rings back from the slot before the step index while `notUpYet(slot)`, round past slot 0
     // only when the file holds more than 1,199 units, at most 1,200 slots; the first slot that is up
-    // gives the lag depth (when its depth is above 0).
+    // gives the lag depth when it is deeper: the lag depth never moves up the hole.
     void WalkLag(const std::function<bool(std::size_t slot)>& notUpYet);
     // The units kept while the data file cannot be written are drilled depth too: the lag depth walks
     // on through those drilled `lagMinutes` ago or more, and does not walk back from them once they

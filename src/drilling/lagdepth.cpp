@@ -55,7 +55,9 @@ void Driller::WalkLag(const std::function<bool(std::size_t slot)>& notUpYet)
     for (int n = 0; n < kStepSlots; ++n) {
         const auto i = std::size_t(slot);
         if (!notUpYet(i)) {
-            if (tables.depth[i] > 0)
+            // The returns have come up from the lag depth already: rings rebuilt from the file's rates
+            // (which hold no circulation time) may find a shallower step, and that leaves it.
+            if (tables.depth[i] > lagDepth)
                 lagDepth = tables.depth[i];
             return;
         }

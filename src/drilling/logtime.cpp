@@ -48,6 +48,10 @@ LogTime::~LogTime()
 
 int LogTime::SetStrokes(bool on)
 {
+    // The lag changes its measure (time or pumped volume): the walk of the other measure starts afresh,
+    // the only time the lag depth may move up the hole.
+    if (bool(strokes) != on)
+        owner_.SetLagDepth(0);
     if (strokes) {
         strokes->Start(false);
         strokes.reset();

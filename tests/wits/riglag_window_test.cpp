@@ -1,0 +1,77 @@
+// The main window drilling at a rig's pace over WITS on loopback TCP with a lag time set: the lag depth
+// follows the hole and only ever moves down it.
+#include "rigwindow.h"
+
+#include "drilling/driller.h"
+
+namespace {
+
+using testing_support::doubles;
+using wits_testing::DrillingFaults;
+using wits_testing::kBottom;
+
+class RigLag : public DrillingFaults {
+protected:
+    // One frame of the rig at `hole` with total gas and C1 naming it (its depth - 1000 and that + 0.5),
+    // then the drilling ticks of `ms` milliseconds. The lag depth is checked never to move up.
+    void RigFrame(shell::LogWindow& w, double hole, int ms)
+    {
+        const float gas = float(hole) - 1000.0f;
+        Frame(w, hole, std::make_pair(gas, gas + 0.5f), false, kTickMs);
+        Watch(w);
+        Ticks(w, ms - kTickMs);
+    }
+    static constexpr int kTickMs = 200;  // the drilling timer's period
+    void Ticks(shell::LogWindow& w, int ms)
+    {
+        for (int t = 0; t < ms; t += kTickMs) {
+            doubles().clock.Advance(kTickMs);
+            ASSERT_TRUE(doubles().timers.last->Fire(2));
+            Watch(w);
+        }
+        doubles().queue.DeliverAll();
+    }
+    void Watch(shell::LogWindow& w)
+    {
+        const float lag = w.State().engines.driller->LagDepth();
+        if (lag < lastLag)
+            backwards.push_back(std::to_string(lastLag) + " -> " + std::to_string(lag));
+        lastLag = lag;
+    }
+    void LagTime(shell::LogWindow& w, const char* minutes)
+    {
+        doubles().prompter.inputAnswers.push_back(QString::fromLatin1(minutes));
+        w.EvCommand(app::cmd::LagTime);
+        Watch(w);
+    }
+    float lastLag = 0;
+    std::vector<std::string> backwards;
+};
+
+// Mud circulated at a connection brings the returns up; the rings rebuilt afterwards from the file's rates
+// (a lag time entered again) know nothing of it, and the hole standing still never takes the lag depth
+// back up the hole: it stays or nears the bottom.
+TEST_F(RigLag, TheLagDepthNeverMovesUpTheHole)
+{
+    minSeconds = 2;
+    shell::LogWindow w(nullptr, QStringLiteral("StrativM"));
+    Open(w);
+    w.EvCommand(app::cmd::Drilling);
+    ASSERT_TRUE(Connect(w));
+    LagTime(w, "1");
+    double hole = kBottom;
+    for (int frame = 0; frame < 60; ++frame)
+        RigFrame(w, hole += 1.0 / 3 + 1e-6, 2000);
+    w.EvKeyDown(Qt::Key_C, true);  // off bottom, circulating
+    Ticks(w, 30000);
+    const float circulated = w.State().engines.driller->LagDepth();
+    ASSERT_GT(circulated, float(kBottom + 10));
+    LagTime(w, "0");
+    LagTime(w, "1");
+    for (int frame = 0; frame < 30; ++frame)
+        RigFrame(w, hole + (frame % 2) * 0.5, 3000);
+    EXPECT_TRUE(backwards.empty()) << backwards.size() << " moves up, the first " << backwards.front();
+    EXPECT_EQ(w.State().engines.driller->LagDepth(), float(std::int32_t(hole))) << "bottoms up";
+}
+
+}  // namespace
