@@ -88,10 +88,12 @@ void Driller::HandLagDepthToLinks(int digit, std::int32_t& lastHanded)
 {
     const DrillingWindow w = Window();
     if (w.witsLinkOn) {
-        const bool newWhole = int(lagDepth) != lastHanded;
-        host_.Handover().WitsLagDepth(lagDepth, digit, newWhole, depthFromWitsCompanion && digit > 0);
-        if (newWhole)
-            lastHanded = int(lagDepth);
+        // Every whole depth the lag depth passed since the last hand-over is a unit whose returns came up.
+        const int whole = int(lagDepth);
+        const int units = whole == lastHanded ? 0 : lastHanded > 0 && whole > lastHanded ? whole - lastHanded : 1;
+        host_.Handover().WitsLagDepth(lagDepth, digit, units, depthFromWitsCompanion && digit > 0);
+        if (units > 0)
+            lastHanded = whole;
     }
     if (w.customLinkOn)
         host_.Handover().CustomLinkLagDepth(lagDepth, digit, Well().fileBottomDepth);

@@ -3,6 +3,13 @@
 #include "rigwindow.h"
 
 #include "drilling/driller.h"
+#include "gasmon/gasfile.h"
+#include "gasmon/gasrecord.h"
+
+#include <algorithm>
+#include <span>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -72,6 +79,43 @@ TEST_F(RigLag, TheLagDepthNeverMovesUpTheHole)
         RigFrame(w, hole + (frame % 2) * 0.5, 3000);
     EXPECT_TRUE(backwards.empty()) << backwards.size() << " moves up, the first " << backwards.front();
     EXPECT_EQ(w.State().engines.driller->LagDepth(), float(std::int32_t(hole))) << "bottoms up";
+}
+
+// Three quick units and a slow one, over and over: the lag depth passes several units in one move, and
+// moves twice between two frames. Each unit passed holds gas sent for a deeper depth than its own, in its record
+// and in a gas file line.
+TEST_F(RigLag, EveryUnitTheLagDepthPassesHoldsItsGas)
+{
+    minSeconds = 2;
+    shell::LogWindow w(nullptr, QStringLiteral("StrativM"));
+    Open(w);
+    w.EvCommand(app::cmd::Drilling);
+    ASSERT_TRUE(Connect(w));
+    LagTime(w, "0.5");
+    const int paceMs[] = {2000, 2000, 2000, 14000};
+    double hole = kBottom;
+    for (int unit = 0; unit < 40; ++unit) {
+        const int ms = paceMs[unit % 4];
+        RigFrame(w, hole + 0.5 + 1e-6, ms / 2);
+        RigFrame(w, hole += 1.0 + 1e-6, ms / 2);
+    }
+    const auto lag = std::int32_t(w.State().engines.driller->LagDepth());
+    ASSERT_GT(lag, kBottom + 25);
+    const std::vector<wellfile::RECORD> records = Records();
+    const QByteArray file = testing_support::ReadExistingBytes(gasmon::GasFileName(folder, "W"));
+    const std::span<const gasmon::GASRECORD> lines(reinterpret_cast<const gasmon::GASRECORD*>(file.constData()),
+                                                   std::size_t(file.size()) / sizeof(gasmon::GASRECORD));
+    QStringList wrong;
+    for (std::int32_t depth = kBottom + 1; depth <= lag; ++depth) {
+        const wellfile::RECORD& r = records[std::size_t(depth - wits_testing::kTop)];
+        // The rig sent `own` at this depth; in a lag time (30 s) it drills at most nine units on.
+        const float own = float(depth - 1000);
+        const auto line = std::find_if(lines.begin(), lines.end(), [&](const auto& g) { return g.lagDepth == depth; });
+        if (!(r.gas[wellfile::GAS_TG] >= own && r.gas[wellfile::GAS_TG] <= own + 10) || !(r.gas[1] > 0) ||
+            line == lines.end() || line->totalGas != r.gas[wellfile::GAS_TG])
+            wrong << QString::asprintf("%d: %g %g", depth, double(r.gas[wellfile::GAS_TG]), double(r.gas[1]));
+    }
+    EXPECT_TRUE(wrong.isEmpty()) << wrong.size() << " of " << lag - kBottom << ": " << wrong.join("; ").toStdString();
 }
 
 }  // namespace
