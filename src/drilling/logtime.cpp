@@ -132,10 +132,7 @@ void LogTime::OnBottomTick()
         // would leap over a unit drilled in those eight seconds and its gas would have no booking.
         const bool minuteMark = unitSeconds > 0 && d.DeepestDrilled() > d.Well().fileBottomDepth;
         if ((unitSecondsPart > 0 || minuteMark) && unitSecondsPart % 4 == 0 && lagStepArmed) {
-            if (strokes)
-                strokes->CheckLagAlarm(false);
-            else if (lagTime != 0)
-                UpdateLagDepth(false);
+            MoveLag();
             lagStepArmed = 0;
         }
     }
@@ -357,6 +354,14 @@ void LogTime::UpdateLagDepth(bool quiet)
     }
     d.ShowLagStatus();
     d.SoundLagAlarm(false);
+}
+
+void LogTime::MoveLag()
+{
+    if (strokes)
+        strokes->CheckLagAlarm(false);
+    else if (lagTime != 0)
+        UpdateLagDepth(false);
 }
 
 void LogTime::DayChangeMemo(const QDate& date)

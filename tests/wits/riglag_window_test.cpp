@@ -51,6 +51,25 @@ protected:
         w.EvCommand(app::cmd::LagTime);
         Watch(w);
     }
+    // The units from the well's bottom before drilling to the lag depth whose record does not hold total
+    // gas and C1 the rig sent at its depth or at most `ahead` units deeper, or has no gas file line of
+    // that total gas.
+    QStringList UnitsWithoutTheirGas(shell::LogWindow& w, float ahead)
+    {
+        const std::vector<wellfile::RECORD> records = Records();
+        const QByteArray file = testing_support::ReadExistingBytes(gasmon::GasFileName(folder, "W"));
+        const std::span<const gasmon::GASRECORD> lines(reinterpret_cast<const gasmon::GASRECORD*>(file.constData()),
+                                                       std::size_t(file.size()) / sizeof(gasmon::GASRECORD));
+        QStringList wrong;
+        for (std::int32_t depth = kBottom + 1; depth <= std::int32_t(w.State().engines.driller->LagDepth()); ++depth) {
+            const wellfile::RECORD& r = records[std::size_t(depth - wits_testing::kTop)];
+            const float own = float(depth - 1000), total = r.gas[wellfile::GAS_TG];
+            const auto line = std::find_if(lines.begin(), lines.end(), [&](const auto& g) { return g.lagDepth == depth; });
+            if (!(total >= own && total <= own + ahead) || !(r.gas[1] > 0) || line == lines.end() || line->totalGas != total)
+                wrong << QString::asprintf("%d: %g %g", depth, double(total), double(r.gas[1]));
+        }
+        return wrong;
+    }
     float lastLag = 0;
     std::vector<std::string> backwards;
 };
@@ -99,23 +118,41 @@ TEST_F(RigLag, EveryUnitTheLagDepthPassesHoldsItsGas)
         RigFrame(w, hole + 0.5 + 1e-6, ms / 2);
         RigFrame(w, hole += 1.0 + 1e-6, ms / 2);
     }
-    const auto lag = std::int32_t(w.State().engines.driller->LagDepth());
-    ASSERT_GT(lag, kBottom + 25);
-    const std::vector<wellfile::RECORD> records = Records();
-    const QByteArray file = testing_support::ReadExistingBytes(gasmon::GasFileName(folder, "W"));
-    const std::span<const gasmon::GASRECORD> lines(reinterpret_cast<const gasmon::GASRECORD*>(file.constData()),
-                                                   std::size_t(file.size()) / sizeof(gasmon::GASRECORD));
-    QStringList wrong;
-    for (std::int32_t depth = kBottom + 1; depth <= lag; ++depth) {
-        const wellfile::RECORD& r = records[std::size_t(depth - wits_testing::kTop)];
-        // The rig sent `own` at this depth; in a lag time (30 s) it drills at most nine units on.
-        const float own = float(depth - 1000);
-        const auto line = std::find_if(lines.begin(), lines.end(), [&](const auto& g) { return g.lagDepth == depth; });
-        if (!(r.gas[wellfile::GAS_TG] >= own && r.gas[wellfile::GAS_TG] <= own + 10) || !(r.gas[1] > 0) ||
-            line == lines.end() || line->totalGas != r.gas[wellfile::GAS_TG])
-            wrong << QString::asprintf("%d: %g %g", depth, double(r.gas[wellfile::GAS_TG]), double(r.gas[1]));
+    ASSERT_GT(w.State().engines.driller->LagDepth(), float(kBottom + 25));
+    // In a lag time (30 s) the rig drills at most nine units on.
+    const QStringList wrong = UnitsWithoutTheirGas(w, 10);
+    EXPECT_TRUE(wrong.isEmpty()) << wrong.size() << ": " << wrong.join("; ").toStdString();
+}
+
+// Units faster than the lag time and slower, the lag time short and long: the lag depth keeps its
+// distance from the file's bottom, the units the rig drills in a lag time (a unit more just before a
+// move), at every pace.
+TEST_F(RigLag, TheLagDepthFollowsTheHoleAtEveryPace)
+{
+    minSeconds = 2;
+    shell::LogWindow w(nullptr, QStringLiteral("StrativM"));
+    Open(w);
+    w.EvCommand(app::cmd::Drilling);
+    ASSERT_TRUE(Connect(w));
+    struct Pace {
+        int secondsPerUnit;
+        const char* lagMinutes;
+    };
+    double hole = kBottom;
+    for (const Pace pace : {Pace{3, "0.2"}, Pace{2, "0.5"}, Pace{5, "1"}, Pace{8, "2"}, Pace{20, "0.5"}}) {
+        LagTime(w, pace.lagMinutes);
+        const double lagUnits = QByteArray(pace.lagMinutes).toDouble() * 60 / pace.secondsPerUnit;
+        for (int unit = 0; unit < int(lagUnits) + 6; ++unit) {
+            RigFrame(w, hole + 0.5 + 1e-6, pace.secondsPerUnit * 500);
+            RigFrame(w, hole += 1.0 + 1e-6, pace.secondsPerUnit * 500);
+        }
+        const float behind = float(w.State().well.file.fileBottomDepth) - w.State().engines.driller->LagDepth();
+        EXPECT_GE(behind, lagUnits - 1.5) << pace.secondsPerUnit << " s a unit, lag " << pace.lagMinutes;
+        EXPECT_LE(behind, lagUnits + 1.5) << pace.secondsPerUnit << " s a unit, lag " << pace.lagMinutes;
     }
-    EXPECT_TRUE(wrong.isEmpty()) << wrong.size() << " of " << lag - kBottom << ": " << wrong.join("; ").toStdString();
+    EXPECT_TRUE(backwards.empty()) << backwards.front();
+    const QStringList wrong = UnitsWithoutTheirGas(w, 18);
+    EXPECT_TRUE(wrong.isEmpty()) << wrong.size() << ": " << wrong.join("; ").toStdString();
 }
 
 }  // namespace
