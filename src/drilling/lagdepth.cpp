@@ -47,11 +47,8 @@ void Driller::LagAtBottom()
 
 void Driller::WalkLag(const std::function<bool(std::size_t slot)>& notUpYet)
 {
-    const wellfile::OpenWell& well = Well();
-    const bool wraps = well.fileBottomDepth - well.fileTopDepth > kStepSlots - 1;
-    int slot = stepIndex - 1;
-    if (slot < 0)
-        slot = wraps ? kStepSlots - 1 : 0;
+    const bool wraps = RingsCameRound();
+    int slot = LastStepSlot();
     for (int n = 0; n < kStepSlots; ++n) {
         const auto i = std::size_t(slot);
         if (!notUpYet(i)) {

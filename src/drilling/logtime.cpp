@@ -332,12 +332,9 @@ int LogTime::KeyDown(int key, bool ctrl)
 void LogTime::UpdateLagDepth(bool quiet)
 {
     Driller& d = owner_;
-    wellfile::OpenWell& well = d.Well();
     const int digit = wits::TenthsDigit(d.LagDepth());
     const StepTables& t = d.Steps().tables;
-    int slot = d.Steps().stepIndex - 1;
-    if (slot < 0)
-        slot = well.fileBottomDepth - well.fileTopDepth > kStepSlots - 1 ? kStepSlots - 1 : 0;
+    const int slot = d.LastStepSlot();
     const float now = float(unitSeconds) * (1.0f / 60.0f) + t.clock[std::size_t(slot)] +
                       float(lagCorrectionSeconds) * (1.0f / 60.0f);
     // The returns of a step are not up yet while its lag time has not passed since it was drilled.
