@@ -5,7 +5,6 @@
 #include "app/logstate.h"
 #include "app/opendatafile.h"
 #include "app/scrolling.h"
-#include "app/tracksettingsof.h"
 #include "app/wellservices.h"
 #include "demo/demowell.h"
 #include "layout/logformat.h"
@@ -16,6 +15,7 @@
 #include "logview/ui/logview.h"
 #include "platform/folders.h"
 #include "shell/startup.h"
+#include "tracks/tracksettingsof.h"
 
 #include <QTemporaryDir>
 
@@ -67,7 +67,7 @@ struct DemoView {
         s.view.logAreaBottom = app::PlaceDepthBar(bar).logBottomY;
         s.view.bitmaps = &bitmaps;
         s.view.painters = &painters;
-        painters.trackSettings = [this] { return app::TrackSettingsOf(*state); };
+        painters.trackSettings = [this] { return tracks::TrackSettingsOf(*state); };
         painters.trackState = &s.trackPainters;
         s.well.file.viewTopDepth = 1590;
         logview::BuildGridBitmaps(bitmaps.grid, logview::GeometryOf(s));

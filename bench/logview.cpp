@@ -4,9 +4,9 @@
 // size.
 #include "guimain.h"
 #include "demoview.h"
-#include "app/tracksettingsof.h"
 #include "platform/draw/dc.h"
 #include "tracks/draw/customtracks.h"
+#include "tracks/tracksettingsof.h"
 #include "wellfile/datafile.h"
 
 #include <QImage>
@@ -83,9 +83,9 @@ void BM_PaintCustomTracks(benchmark::State& st)
         custom[i].depth = float(records[i].depth);
         custom[i].rpm = float(60 + i % 40);
     }
-    const tracks::TrackSettings settings = app::TrackSettingsOf(s);
-    const tracks::CurveValueSettings values = app::CurveValueSettingsOf(s);
-    tracks::CustomTrackWindow window = app::CustomTrackWindowOf(s);
+    const tracks::TrackSettings settings = tracks::TrackSettingsOf(s);
+    const tracks::CurveValueSettings values = tracks::CurveValueSettingsOf(s);
+    tracks::CustomTrackWindow window = tracks::CustomTrackWindowOf(s);
     window.strips = &demo.bitmaps.grid;
     const logview::Device device = logview::Device::Screen();
     platform::Dc dc(demo.bitmaps.backingStore);

@@ -9,7 +9,6 @@
 #include "app/shellcommands.h"
 #include "app/wellservices.h"
 #include "app/welltops.h"
-#include "elog/elog_services.h"
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/text.h"
@@ -236,7 +235,7 @@ void AdjustFileDepth(LogState& s, const WellServices& sv)
     if (hadCurves) {
         sv.view->LoadElog(s, s.well.elogFileName);
         s.well.elogDepthOffset += *d;
-        elog::PublishCurves(s);
+        sv.view->PublishCurves(s);
         SaveElogOffset(s, s.well.elogFileName);
     }
     sv.window->Invalidate(s);

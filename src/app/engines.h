@@ -36,7 +36,9 @@ struct Engines {
     gasmon::AutoGas* autoGas = nullptr;
     wits::Wits* wits = nullptr;
     wits::CUSTWITS* custWits = nullptr;
-    std::unique_ptr<elog::Curves> elogCurves;  // the e-log curve set, while one is loaded
+    // The e-log curve set, while one is loaded. Shared, not unique: the e-log code that makes it gives it
+    // its deleter, so the state is destroyed without the type.
+    std::shared_ptr<elog::Curves> elogCurves;
 
     // What the WITS alarm tables ask of the window and the engines (wits::MakeWitsAlarmHost): the
     // pop-up maker (the window's, parent of the pop-up), the reload of the WITS engine's own table (set

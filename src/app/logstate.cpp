@@ -1,5 +1,4 @@
 #include "app/logstate.h"
-#include "elog/curves.h"
 
 #include "layout/custchartcfg.h"
 #include "platform/services.h"

@@ -4,19 +4,19 @@
 // their own (app/wellstate.h, app/environment.h, ...), so work that takes a group includes only that
 // header. Nothing here needs a window, so tests build it on its own.
 #include "app/engines.h"
+#include "app/entrystate.h"
 #include "app/environment.h"
 #include "app/interactionstate.h"
 #include "app/layoutstate.h"
+#include "app/memodrawstate.h"
+#include "app/painterstate.h"
+#include "app/picturetable.h"
+#include "app/printstate.h"
+#include "app/shortreportstate.h"
 #include "app/viewstate.h"
 #include "app/wellstate.h"
 #include "app/windowgroups.h"
 #include "app/witslinkstate.h"
-#include "elog/pictures.h"
-#include "entry/entrystate.h"
-#include "entry/memodrawing.h"
-#include "print/printstate.h"
-#include "reports/shortreports.h"
-#include "tracks/painterstate.h"
 #include "wellfile/memorecords.h"
 
 #include <QDateTime>
@@ -81,7 +81,7 @@ struct NoteState {
     // True while the horizontal view is open (depth notes cannot be written then); set by the window.
     std::function<bool()> horizontalViewOpen;
     // What the memo drawing keeps: the boxes of the last screen drawing and the memos a printed page cut off.
-    entry::MemoDrawState drawing;
+    MemoDrawState drawing;
     bool allCapsDescriptions = false;  // descriptions are drawn in capitals
     bool pageReserve = false;          // the larger reserve at a printed page's bottom
 };
@@ -102,16 +102,16 @@ struct LogState {
     InteractionState interaction;
     DepthMatchState depthMatch;
     NoteState notes;
-    reports::ShortReportState shortReports;  // the well's short reports and their boxes on the log
-    elog::PictureTable pictures;  // the well's pictures and those of the view's depths
-    entry::EntryState entry;  // manual data entry by depth
+    ShortReportState shortReports;  // the well's short reports and their boxes on the log
+    PictureTable pictures;  // the well's pictures and those of the view's depths
+    EntryState entry;  // manual data entry by depth
     SetupTables tables;
     LogLayoutState layout;
     CustomTracks customTracks;
     Engines engines;
     QDateTime now;
     platform::WindowTimers* timers = nullptr;  // the window's numbered timers, owned by the window
-    tracks::PainterState trackPainters;  // what the track painters keep between calls, for the whole run
+    PainterState trackPainters;  // what the track painters keep between calls, for the whole run
     std::uint32_t window = 0;  // the window's handle for the messages of the communication library
 
     // Menu bar, keys, exit and scrolling.
@@ -123,7 +123,7 @@ struct LogState {
     SessionFiles sessionFiles;
     VersionNumbers version;
     WitsCopyOptions witsCopy;
-    print::PrintState print;  // the printer, the print geometry, fonts and pens
+    PrintState print;  // the printer, the print geometry, fonts and pens
     SetupOptions setupOptions;
     WitsChartLink witsChart;
     DrillingShell drilling;

@@ -2,11 +2,10 @@
 
 #include "app/logstate.h"
 #include "app/scrolling.h"
-#include "entry/memobook.h"
-#include "entry/memofiles.h"
 #include "logview/geometryof.h"
 #include "logview/memoslot.h"
 #include "platform/services.h"
+#include "wellfile/memofiles.h"
 
 #include <QFileInfo>
 
@@ -32,7 +31,7 @@ wellfile::SVMEMO* MemoAt(LogState& s, std::int32_t index)
 // Puts `text` into a memo's text field, cut to what it holds, the rest of the field zeroed.
 void SetMemoText(wellfile::SVMEMO& m, const QByteArray& text)
 {
-    entry::SetRecordText(m.text, sizeof m.text, text, entry::kMemoTextMax);
+    wellfile::SetRecordText(m.text, sizeof m.text, text, wellfile::kMemoTextMax);
 }
 
 // A new memo at the end of the array (room for it is made when the spares are used up).
@@ -40,7 +39,7 @@ wellfile::SVMEMO& AppendMemo(NoteState& n)
 {
     n.memoCount = std::max(n.memoCount, 0);
     if (n.memos.size() <= std::size_t(n.memoCount))
-        n.memos.resize(std::size_t(n.memoCount) + entry::kMemoSpares);
+        n.memos.resize(std::size_t(n.memoCount) + wellfile::kMemoSpares);
     wellfile::SVMEMO& m = n.memos[std::size_t(n.memoCount)];
     m = wellfile::SVMEMO{};
     ++n.memoCount;
@@ -83,21 +82,7 @@ void FillNewMemo(LogState& s, wellfile::SVMEMO& m, int x)
 
 QString MemoPath(const LogState& s)
 {
-    return entry::MemoFilePath(s.well.file.currentFolder, s.well.file.wellName);
-}
-
-entry::MemoSource MemoSourceOf(LogState& s)
-{
-    NoteState& n = s.notes;
-    const std::size_t count = std::min(std::size_t(std::max(n.memoCount, 0)), n.memos.size());
-    entry::MemoSource source;
-    source.memos = std::span<wellfile::SVMEMO>(n.memos.data(), count);
-    source.state = &n.drawing;
-    source.options.drilling = s.well.file.drilling;
-    source.options.customTracks = s.well.customTracksEnabled && s.customTracks.data != nullptr;
-    source.options.allCaps = n.allCapsDescriptions;
-    source.options.pageReserve = n.pageReserve;
-    return source;
+    return wellfile::MemoFilePath(s.well.file.currentFolder, s.well.file.wellName);
 }
 
 bool LoadMemos(LogState& s)
@@ -108,7 +93,7 @@ bool LoadMemos(LogState& s)
     // The style memos stay the window's until a memo of the file marks others.
     n.oneInchDescriptions = false;
     // The boxes and pending memos of the last drawings belong to the array being replaced.
-    n.drawing = entry::MemoDrawState{};
+    n.drawing = MemoDrawState{};
     if (!QFileInfo::exists(path)) {
         // A well without memos starts with the date memo, written at once (when it lies in the file).
         n.memos.assign(3, wellfile::SVMEMO{});
@@ -130,7 +115,7 @@ bool LoadMemos(LogState& s)
             SaveMemos(s);
         return true;
     }
-    std::optional<entry::MemoArray> a = entry::LoadMemoFile(path);
+    std::optional<wellfile::MemoArray> a = wellfile::LoadMemoFile(path);
     if (!a) {
         n.memos.clear();
         n.memoCount = 0;
@@ -154,11 +139,11 @@ bool SaveMemos(LogState& s)
 {
     const wellfile::OpenWell& f = s.well.file;
     const QString path = MemoPath(s);
-    const entry::MemoSave r =
-        entry::SaveMemoFile(path, s.notes.memos, s.notes.memoCount, f.fileTopDepth, f.fileBottomDepth);
-    if (r == entry::MemoSave::Failed)
+    const wellfile::MemoSave r =
+        wellfile::SaveMemoFile(path, s.notes.memos, s.notes.memoCount, f.fileTopDepth, f.fileBottomDepth);
+    if (r == wellfile::MemoSave::Failed)
         return false;
-    if (r == entry::MemoSave::Saved && f.drilling && f.copyOut && f.hooks.copyWellFileOut)
+    if (r == wellfile::MemoSave::Saved && f.drilling && f.copyOut && f.hooks.copyWellFileOut)
         f.hooks.copyWellFileOut(QStringLiteral(".mem"));
     return true;
 }
@@ -224,7 +209,7 @@ bool AddMemo(LogState& s, const QByteArray& given, int x, int y, std::int32_t de
         m->depth = depth;
         FillNewMemo(s, *m, x);
     }
-    QByteArray text = given.left(entry::kMemoTextMax);
+    QByteArray text = given.left(wellfile::kMemoTextMax);
     bool copyToNotes = false;
     if (text.startsWith('~')) {
         text.remove(0, 1);
@@ -264,15 +249,15 @@ namespace {
 
 // Stores a depth note through `store` unless the horizontal view is open (said to the user); copies
 // the written file out while drilling.
-entry::NoteCopy StoreDepthNote(LogState& s, const std::function<entry::NoteCopy(const QString&)>& store)
+wellfile::NoteCopy StoreDepthNote(LogState& s, const std::function<wellfile::NoteCopy(const QString&)>& store)
 {
     if (s.notes.horizontalViewOpen && s.notes.horizontalViewOpen()) {
         platform::MessageBox(QStringLiteral("You must close the horizontal view to save reports to the Horizontal"),
                              QString(), platform::MB_OK);
-        return entry::NoteCopy::Failed;
+        return wellfile::NoteCopy::Failed;
     }
-    const entry::NoteCopy r = store(HTextPath(s));
-    if (r == entry::NoteCopy::Copied && s.well.file.drilling && s.well.file.copyOut &&
+    const wellfile::NoteCopy r = store(HTextPath(s));
+    if (r == wellfile::NoteCopy::Copied && s.well.file.drilling && s.well.file.copyOut &&
         s.well.file.hooks.copyWellFileOut)
         s.well.file.hooks.copyWellFileOut(QStringLiteral(".hxt"));
     return r;
@@ -282,21 +267,21 @@ entry::NoteCopy StoreDepthNote(LogState& s, const std::function<entry::NoteCopy(
 
 bool AddHTextNote(LogState& s, const QByteArray& given, std::int32_t depth)
 {
-    const wellfile::HTEXTEX note = entry::MakeDepthNote(depth, given);
-    return StoreDepthNote(s, [&](const QString& path) { return entry::AddDepthNote(path, note, false); }) ==
-           entry::NoteCopy::Copied;
+    const wellfile::HTEXTEX note = wellfile::MakeDepthNote(depth, given);
+    return StoreDepthNote(s, [&](const QString& path) { return wellfile::AddDepthNote(path, note, false); }) ==
+           wellfile::NoteCopy::Copied;
 }
 
-entry::NoteCopy CopyMemoToHorzNotes(LogState& s, const wellfile::SVMEMO& memo)
+wellfile::NoteCopy CopyMemoToHorzNotes(LogState& s, const wellfile::SVMEMO& memo)
 {
     if (memo.text[0] == '\0')
-        return entry::NoteCopy::Exists;
-    return StoreDepthNote(s, [&](const QString& path) { return entry::CopyMemoToNotes(path, memo); });
+        return wellfile::NoteCopy::Exists;
+    return StoreDepthNote(s, [&](const QString& path) { return wellfile::CopyMemoToNotes(path, memo); });
 }
 
 QString HTextPath(const LogState& s)
 {
-    return entry::HTextFilePath(s.well.file.currentFolder, s.well.file.wellName);
+    return wellfile::HTextFilePath(s.well.file.currentFolder, s.well.file.wellName);
 }
 
 }  // namespace app

@@ -3,9 +3,8 @@
 // note edit over the log (or from drilling mode's day-change memo and the TVD dialog), a "~" memo copied
 // to the depth notes of the horizontal view, and the end of a placement. The user's clipboard is never
 // touched here.
-#include "entry/memobook.h"
-#include "entry/memodrawing.h"
 #include "platform/gdi.h"
+#include "wellfile/memofiles.h"
 
 #include <QString>
 
@@ -38,10 +37,6 @@ bool LoadMemos(LogState& log);
 // out, copies the file out. False when the file could not be written (said to the user).
 bool SaveMemos(LogState& log);
 
-// The window's memos as the memo drawing takes them: the memos loaded, their drawing state and the
-// window's options (drilling, custom tracks on, capitals for descriptions, the page reserve).
-entry::MemoSource MemoSourceOf(LogState& log);
-
 // The font new memos take: the window's default note font, or the log font while it has none.
 platform::LOGFONTA DefaultNoteFont(const LogState& log);
 
@@ -68,7 +63,7 @@ bool AddHTextNote(LogState& log, const QByteArray& text, std::int32_t depth);
 
 // The memo dialog's copy of `memo` to the depth notes: once per depth, with the memo's description
 // flag and colours; refused while the horizontal view is open. An empty memo is not copied.
-entry::NoteCopy CopyMemoToHorzNotes(LogState& log, const wellfile::SVMEMO& memo);
+wellfile::NoteCopy CopyMemoToHorzNotes(LogState& log, const wellfile::SVMEMO& memo);
 
 // The well's memo file and depth-note file.
 QString MemoPath(const LogState& log);

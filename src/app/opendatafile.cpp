@@ -5,7 +5,6 @@
 #include "app/logstate.h"
 #include "app/welltops.h"
 #include "drilling/drilling_services.h"
-#include "exchange/wellexchange.h"
 #include "layout/custchartcfg.h"
 #include "platform/folders.h"
 #include "platform/services.h"
@@ -35,6 +34,26 @@ namespace app {
 using namespace wellfile;  // opening strings the data-file routines together
 
 namespace {
+
+// From the well's settings record just read: the copy-out flag, the remote copy of the daily WITS file
+// and the timed copies while drilling, all off without a second data folder (the program's settings
+// value "SecondDataFolder", which is then the copy-out folder); and the live-update flag alone, by
+// which the remote refresh follows the data and curve files other stations write.
+void TakeCopyOptions(WellState& state, WitsCopyOptions& witsCopy, DrillingShell& drilling)
+{
+    wellfile::OpenWell& well = state.file;
+    const wellfile::CopyOptions& options = state.config.copyOptions;
+    well.copyOutFolder = platform::SecondDataFolder();
+    well.secondFolderOption = !well.copyOutFolder.isEmpty();
+    // The well's record keeps its options as they are; only the window's copy is off without the folder.
+    well.copyOut = well.secondFolderOption && options.copyOut != 0;
+    // Following what other stations write needs no folder of this station's.
+    well.liveUpdate = options.copyOut != 0;
+    witsCopy.remoteCopy = well.secondFolderOption && options.remoteCopy != 0;
+    // Live update publishes the data file with its custom data: the timed copies follow its flag.
+    drilling.timedCopy = well.copyOut;
+    drilling.timedCustomCopy = well.copyOut;
+}
 
 RepairTarget TargetOf(app::LogState& s)
 {
@@ -196,7 +215,7 @@ int LoadFileSettings(app::LogState& s, const app::WellServices& sv, bool& viewTo
     // profile 11 it also says whether depths are metric).
     s.view.rateInMetresPerHour = config.rateUnitPerHour;
     s.options.lithLegend = config.lithLegend != 0;
-    exchange::TakeCopyOptions(s.well, s.witsCopy, s.drilling);
+    TakeCopyOptions(s.well, s.witsCopy, s.drilling);
     // The CO2 curve has five scales; a number outside them is taken as the first.
     if (config.co2ScaleCode < 1 || config.co2ScaleCode > 5)
         config.co2ScaleCode = 1;
@@ -239,7 +258,7 @@ int LoadFileSettings(app::LogState& s, const app::WellServices& sv, bool& viewTo
     // Always read: a well without tops must not keep the last well's on show.
     LoadTops(place, TopsPlaceOf(s), s.well.tops);
     // Nor the last well's short reports and their boxes, which a drag would write into this well's file.
-    s.shortReports = reports::ShortReportState{};
+    s.shortReports = ShortReportState{};
     if (!config.hideShortReports)
         sv.view->LoadShortReports(s);
 

@@ -3,10 +3,6 @@
 #include "app/logstate.h"
 #include "app/nowindow.h"
 #include "app/notes.h"
-#include "elog/picturewindow.h"
-#include "exchange/backups.h"
-#include "exchange/receivedupdates.h"
-#include "reports/shortreports.h"
 
 namespace app {
 
@@ -35,23 +31,10 @@ int ViewServices::LoadElog(LogState&, const QString&)
     return 1;
 }
 void ViewServices::CloseElog(LogState&) { NoWindow("elog", "CloseElog"); }
-void ViewServices::ImportNewImages(LogState& log, const QString& wellName)
-{
-    elog::ImportNewImages(log.pictures, log.well.file, log.witsChart, wellName);
-}
-void ViewServices::LoadImageList(LogState& log)
-{
-    elog::LoadImageList(log.pictures, log.well.file, log.witsChart, log.view);
-}
-void ViewServices::LoadShortReports(LogState& log) { reports::LoadShortReports(log.shortReports, log.well, log.env.remoteMonitorOn); }
 void ViewServices::LoadWellTitle(LogState&) { NoWindow("drilling", "LoadWellTitle"); }
 void ViewServices::CreateLogImage(LogState&) { NoWindow("logview", "CreateLogImage"); }
 void ViewServices::FreeLogImage(LogState&) { NoWindow("logview", "FreeLogImage"); }
 
-void ExchangeWellServices::ApplyPendingUpdates(LogState& log, const QString& pattern)
-{
-    exchange::ApplyPendingUpdates(log.well, log.view, log.now, log.env.remoteMonitorOn, pattern);
-}
 void ExchangeWellServices::CopyWellFiles(LogState&, const QString&, const QString&) { NoWindow("exchange", "CopyWellFiles"); }
 void ExchangeWellServices::CopyWellFilesLogged(LogState&, const QString&, const QString&)
 {
@@ -60,16 +43,7 @@ void ExchangeWellServices::CopyWellFilesLogged(LogState&, const QString&, const 
 void ExchangeWellServices::CopyFromFieldFolder(LogState&) { NoWindow("exchange", "CopyFromFieldFolder"); }
 void ExchangeWellServices::ArchiveChartFile(LogState&, const QString&) { NoWindow("exchange", "ArchiveChartFile"); }
 void ExchangeWellServices::ArchiveWitsFile(LogState&, const QString&) { NoWindow("exchange", "ArchiveWitsFile"); }
-void ExchangeWellServices::RenameReceivedImage(LogState& log) { exchange::RenameReceivedImage(log.well.file); }
 void ExchangeWellServices::PollReceiveDir(LogState&, const WellServices&) { NoWindow("exchange", "PollReceiveDir"); }
-int ExchangeWellServices::BackupWellFiles(LogState& log, int flag)
-{
-    return exchange::BackupWellFiles(log.well, flag, log.env.sharedFolder);
-}
-int ExchangeWellServices::BackupData(LogState& log, int flag)
-{
-    return exchange::BackupData(log.well, log.interaction, log.engines.driller, flag, log.env.sharedFolder);
-}
 
 WindowServices& DefaultWindowServices()
 {

@@ -2,7 +2,9 @@
 // What opening a well and starting up ask of the parts of the program that are built elsewhere: the
 // menus and tool windows of the main window, the log layout and view, and the exchange of well files.
 // Each call has a default for a host without the window (app/nowindow.h): a hook does nothing, so an
-// open goes on without it; the window (or a test) replaces the services it has.
+// open goes on without it; the window (or a test) replaces the services it has. A default that does a
+// subsystem's own work is defined in that subsystem's folder (reports/shortreports.cpp,
+// elog/picturewindow.cpp, elog/elog_services.cpp, exchange/wellexchange.cpp).
 #include <QString>
 
 namespace drilling { class DrillingServices; }
@@ -51,6 +53,8 @@ public:
     // set could be made. CloseElog drops the set before its file changes.
     virtual int LoadElog(LogState& log, const QString& curveFile);
     virtual void CloseElog(LogState& log);
+    // Hands the curve set, or its absence, to everything that reads it, after a change of its depth shift.
+    virtual void PublishCurves(LogState& log);
     // The well's new pictures taken into its picture folder, and its picture list (elog/picturewindow.h).
     virtual void ImportNewImages(LogState& log, const QString& wellName);
     virtual void LoadImageList(LogState& log);

@@ -1,7 +1,6 @@
 #pragma once
 // The open well: one role group of the main window's state (app/logstate.h).
-#include "exchange/backupstate.h"
-#include "exchange/remotemonitor.h"
+#include "app/exchangestate.h"
 #include "layout/custchartcfg.h"
 #include "wellfile/changewatch.h"
 #include "wellfile/openwell.h"
@@ -80,8 +79,8 @@ struct WellState {
     wellfile::RepairSummary repair;         // what the last repair pass gathered
     wellfile::FitFile fit;                    // the ".fit": currentFolder + wellName + ".fit", its range and options
     wellfile::WellWatches watches;          // the well's files as another station may rewrite them
-    exchange::ReceiveState receive;         // the remote monitor's packages seen and its refresh counter
-    exchange::BackupState backup;           // the backup options and the last backups made
+    ReceiveState receive;                   // the remote monitor's packages seen and its refresh counter
+    BackupState backup;                     // the backup options and the last backups made
 };
 
 }  // namespace app

@@ -197,6 +197,17 @@ float Driller::SumStepTimes(const std::array<float, kStepTableSize>& table, int 
     return sum;
 }
 
+// The rings fill from slot 0 after each clearing: a step in the last slot means they came round, however
+// many units the file holds (the depth box's half units fill them twice as fast as the file grows).
+bool Driller::RingsCameRound() const { return tables.depth[std::size_t(kStepSlots - 1)] > 0; }
+
+int Driller::LastStepSlot() const
+{
+    if (stepIndex > 0)
+        return stepIndex - 1;
+    return RingsCameRound() ? kStepSlots - 1 : 0;
+}
+
 void Driller::ClearStepTables()
 {
     tables = StepTables{};

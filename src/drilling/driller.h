@@ -100,9 +100,12 @@ public:
     // The lag depth's hand-over to the WITS and custom links after a walk that started at tenths digit
     // `digit`; `lastHanded` is the whole lag depth handed last.
     void HandLagDepthToLinks(int digit, std::int32_t& lastHanded);
-    // Walks the rings back from the slot before the step index while `notUpYet(slot)`, round past slot 0
-    // only when the file holds more than 1,199 units, at most 1,200 slots; the first slot that is up
-    // gives the lag depth (when its depth is above 0).
+    // Whether the rings came round since they were last cleared, and the slot of the last step.
+    bool RingsCameRound() const;
+    int LastStepSlot() const;
+    // Walks the rings back from the slot of the last step while `notUpYet(slot)`, round past slot 0
+    // only when the rings came round, at most 1,200 slots; the first slot that is up
+    // gives the lag depth when it is deeper: the lag depth never moves up the hole.
     void WalkLag(const std::function<bool(std::size_t slot)>& notUpYet);
     // The units kept while the data file cannot be written are drilled depth too: the lag depth walks
     // on through those drilled `lagMinutes` ago or more, and does not walk back from them once they

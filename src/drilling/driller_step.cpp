@@ -172,6 +172,9 @@ void Driller::UpdateStep()
         host_.Box().ShowStatus(t.offBottom != 0, t.circulating != 0, switchPolarity);
     if (alarms_)
         alarms_->flags[kAlarmDepth] = bottom == alarms_->settings.alarmDepth ? 1 : 0;
+    // Units drilled faster than every fourth second of a unit would never move the lag depth on the
+    // unit clock alone: each unit drilled moves it too.
+    t.MoveLag();
 }
 
 void Driller::StepDepth(const DrillingWindow& w)

@@ -25,7 +25,7 @@ StatusCanvas& NullCanvas()
     return canvas;
 }
 
-void LagHandover::WitsLagDepth(float, int, bool, bool) { app::NoWindow("wits", "the lag depth hand-over"); }
+void LagHandover::WitsLagDepth(float, int, int, bool) { app::NoWindow("wits", "the lag depth hand-over"); }
 void LagHandover::CustomLinkLagDepth(float, int, std::int32_t) { app::NoWindow("wits", "the custom link's lag steps"); }
 void LagHandover::ClearWitsNewData() { app::NoWindow("wits", "the new-data flag"); }
 

@@ -73,9 +73,10 @@ class LagHandover {
 public:
     virtual ~LagHandover() = default;
     // The lag depth is now `lagDepth`; `digit` is the tenths digit it had before the walk. The WITS link
-    // books its halves and, on a new whole depth, its step (no new-step flag with the companion flag
-    // of depth from WITS and a digit above 0); the custom link its steps.
-    virtual void WitsLagDepth(float lagDepth, int digit, bool newWholeDepth, bool companionDepth);
+    // books its halves and, when the lag depth reached `newWholeUnits` (0 or more) new whole depths, a
+    // step for each of them (no new-step flag with the companion flag of depth from WITS and a digit
+    // above 0); the custom link its steps.
+    virtual void WitsLagDepth(float lagDepth, int digit, int newWholeUnits, bool companionDepth);
     virtual void CustomLinkLagDepth(float lagDepth, int digit, std::int32_t bottomDepth);
     // The WITS link's new-data flag is cleared by a step.
     virtual void ClearWitsNewData();

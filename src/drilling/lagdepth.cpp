@@ -47,15 +47,14 @@ void Driller::LagAtBottom()
 
 void Driller::WalkLag(const std::function<bool(std::size_t slot)>& notUpYet)
 {
-    const wellfile::OpenWell& well = Well();
-    const bool wraps = well.fileBottomDepth - well.fileTopDepth > kStepSlots - 1;
-    int slot = stepIndex - 1;
-    if (slot < 0)
-        slot = wraps ? kStepSlots - 1 : 0;
+    const bool wraps = RingsCameRound();
+    int slot = LastStepSlot();
     for (int n = 0; n < kStepSlots; ++n) {
         const auto i = std::size_t(slot);
         if (!notUpYet(i)) {
-            if (tables.depth[i] > 0)
+            // The returns have come up from the lag depth already: rings rebuilt from the file's rates
+            // (which hold no circulation time) may find a shallower step, and that leaves it.
+            if (tables.depth[i] > lagDepth)
                 lagDepth = tables.depth[i];
             return;
         }
@@ -86,10 +85,12 @@ void Driller::HandLagDepthToLinks(int digit, std::int32_t& lastHanded)
 {
     const DrillingWindow w = Window();
     if (w.witsLinkOn) {
-        const bool newWhole = int(lagDepth) != lastHanded;
-        host_.Handover().WitsLagDepth(lagDepth, digit, newWhole, depthFromWitsCompanion && digit > 0);
-        if (newWhole)
-            lastHanded = int(lagDepth);
+        // Every whole depth the lag depth passed since the last hand-over is a unit whose returns came up.
+        const int whole = int(lagDepth);
+        const int units = whole == lastHanded ? 0 : lastHanded > 0 && whole > lastHanded ? whole - lastHanded : 1;
+        host_.Handover().WitsLagDepth(lagDepth, digit, units, depthFromWitsCompanion && digit > 0);
+        if (units > 0)
+            lastHanded = whole;
     }
     if (w.customLinkOn)
         host_.Handover().CustomLinkLagDepth(lagDepth, digit, Well().fileBottomDepth);

@@ -48,6 +48,10 @@ LogTime::~LogTime()
 
 int LogTime::SetStrokes(bool on)
 {
+    // The lag changes its measure (time or pumped volume): the walk of the other measure starts afresh,
+    // the only time the lag depth may move up the hole.
+    if (bool(strokes) != on)
+        owner_.SetLagDepth(0);
     if (strokes) {
         strokes->Start(false);
         strokes.reset();
@@ -128,10 +132,7 @@ void LogTime::OnBottomTick()
         // would leap over a unit drilled in those eight seconds and its gas would have no booking.
         const bool minuteMark = unitSeconds > 0 && d.DeepestDrilled() > d.Well().fileBottomDepth;
         if ((unitSecondsPart > 0 || minuteMark) && unitSecondsPart % 4 == 0 && lagStepArmed) {
-            if (strokes)
-                strokes->CheckLagAlarm(false);
-            else if (lagTime != 0)
-                UpdateLagDepth(false);
+            MoveLag();
             lagStepArmed = 0;
         }
     }
@@ -331,12 +332,9 @@ int LogTime::KeyDown(int key, bool ctrl)
 void LogTime::UpdateLagDepth(bool quiet)
 {
     Driller& d = owner_;
-    wellfile::OpenWell& well = d.Well();
     const int digit = wits::TenthsDigit(d.LagDepth());
     const StepTables& t = d.Steps().tables;
-    int slot = d.Steps().stepIndex - 1;
-    if (slot < 0)
-        slot = well.fileBottomDepth - well.fileTopDepth > kStepSlots - 1 ? kStepSlots - 1 : 0;
+    const int slot = d.LastStepSlot();
     const float now = float(unitSeconds) * (1.0f / 60.0f) + t.clock[std::size_t(slot)] +
                       float(lagCorrectionSeconds) * (1.0f / 60.0f);
     // The returns of a step are not up yet while its lag time has not passed since it was drilled.
@@ -353,6 +351,14 @@ void LogTime::UpdateLagDepth(bool quiet)
     }
     d.ShowLagStatus();
     d.SoundLagAlarm(false);
+}
+
+void LogTime::MoveLag()
+{
+    if (strokes)
+        strokes->CheckLagAlarm(false);
+    else if (lagTime != 0)
+        UpdateLagDepth(false);
 }
 
 void LogTime::DayChangeMemo(const QDate& date)

@@ -63,6 +63,8 @@ public:
     int KeyDown(int key, bool ctrl);
     // Walks the step rings back to the step whose returns are at the surface now.
     void UpdateLagDepth(bool quiet);
+    // The lag depth moves: by pumped volume while strokes are counted, else by time when there is a lag time.
+    void MoveLag();
     // Puts the date memo at the last record when the day changes.
     void DayChangeMemo(const QDate& date);
 
@@ -76,7 +78,6 @@ private:
     void RaiseOnBottomAlarms();
     void RaiseWitsAlarms();
     void RaiseGasAlarms();
-    void MoveLag();
 
     Driller& owner_;
 };

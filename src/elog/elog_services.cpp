@@ -9,6 +9,7 @@
 #include "elog/lasread.h"
 #include "elog/mudlogimport.h"
 #include "elog/mudlogtargets.h"
+#include "elog/schemehost.h"
 #include "layout/custchartcfg.h"
 #include "elog/picturewindow.h"
 #include "elog/tvdtargets.h"
@@ -245,7 +246,7 @@ void DropCurves(app::LogState& s, app::WindowServices& window)
         return;
     for (int k = 0; k <= 16; ++k)
         s.engines.elogCurves->pens[std::size_t(k)].on = 0;
-    app::ReapplyScheme(s);
+    elog::ReapplyScheme(s);
     CloseElog(s);
     window.RebuildMenu(s);
 }
@@ -272,7 +273,7 @@ void PublishCurves(app::LogState& s)
 void CloseElog(app::LogState& s)
 {
     // The painters let go of the rows before they are freed.
-    std::unique_ptr<Curves> old = std::move(s.engines.elogCurves);
+    std::shared_ptr<Curves> old = std::move(s.engines.elogCurves);
     PublishCurves(s);
 }
 
@@ -294,7 +295,7 @@ int LoadElog(app::LogState& s, app::WindowServices& window, const QString& curve
     }
     if (!curves->LoadCurveFile(curveFile)) {
         // Nothing half-loaded stays: the window goes on without curves.
-        app::ReapplyScheme(s);
+        elog::ReapplyScheme(s);
         window.RebuildMenu(s);
         return 1;
     }
@@ -302,7 +303,7 @@ int LoadElog(app::LogState& s, app::WindowServices& window, const QString& curve
     if (!s.view.holdRepaint)
         window.RebuildMenu(s);
     app::LoadElogOffset(s, curveFile);
-    app::ReapplyScheme(s);
+    elog::ReapplyScheme(s);
     Curves& c = *s.engines.elogCurves;
     if (s.layout.format.alternateFormat)
         c.loadedInAlternateLayout = 1;
@@ -317,9 +318,12 @@ int LoadElog(app::LogState& s, app::WindowServices& window, const QString& curve
 void LinkElogToScheme(app::LogState& s, const QString& curveFile)
 {
     s.well.elogFileName = curveFile;
-    app::ShowElogInSchemes(s);
+    elog::ShowElogInSchemes(s);
     app::SaveElogOffset(s, curveFile);
     s.view.Invalidate();
 }
 
 }  // namespace elog
+
+// The default of the view's services: publishing the curve set is this subsystem's own work.
+void app::ViewServices::PublishCurves(app::LogState& log) { elog::PublishCurves(log); }

@@ -6,7 +6,8 @@
 // Names: well + "@" + own name (a plain picture, "P" marker), well + "-ISO@" + depth tag ("ISO"),
 // well + "-DES@" + depth tag ("M"). The depth is the integer after the first "@" up to the first "." or
 // "-". Names are compared without regard to letter case: pictures come from Windows stations and cameras.
-#include <QSet>
+#include "app/picturetable.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,23 +16,9 @@
 
 namespace elog {
 
-struct PictureEntry {
-    std::int32_t depth = 0;
-    QString name;             // file name in the picture folder
-    std::int32_t markY = 0;   // the y of its marker as last drawn on the screen
-};
-
-// The picture table of the open well and the pictures of the view's depths.
-struct PictureTable {
-    QString folder;                    // the picture folder, ends with '/'; empty until built
-    std::vector<PictureEntry> all;     // by depth
-    std::vector<PictureEntry> visible; // of `all`, those of the view's depths (FilterVisibleImages)
-    bool loaded = false;
-    // Pictures whose failure to load has been shown: a failure is said once, not at every paint.
-    QSet<QString> failureShown;
-    // Photos of the data folder found settled but not whole: said once, taken once whole.
-    QSet<QString> incompleteShown;
-};
+// The window's picture table (app/picturetable.h).
+using app::PictureEntry;
+using app::PictureTable;
 
 // Where a well's pictures live and what the import needs to know of the window.
 struct PicturePlace {

@@ -2,6 +2,7 @@
 
 #include "app/logstate.h"
 #include "app/wellsettings.h"
+#include "entry/entrystate.h"
 #include "platform/services.h"
 #include "platform/winapi.h"
 #include "wellfile/datafile.h"

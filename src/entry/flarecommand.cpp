@@ -2,6 +2,7 @@
 
 #include "app/logstate.h"
 #include "entry/entrycommand.h"
+#include "entry/entrystate.h"
 #include "entry/flareentry.h"
 #include "platform/services.h"
 #include "platform/winapi.h"

@@ -1,7 +1,8 @@
 #pragma once
 // What the memo and note dialogs do to their records, apart from the controls: the working copy of the
-// memo file, browsing, adding and removing records, the depth checks, the save of the memo dialog and
-// the copy of a memo to the horizontal view's depth notes.
+// memo file, browsing, adding and removing records, the depth checks and the save of the memo dialog.
+// The copy of a memo to the horizontal view's depth notes is a file routine (wellfile/memofiles.h).
+#include "entry/memofiles.h"
 #include "wellfile/memorecords.h"
 
 #include <QByteArray>
@@ -28,10 +29,6 @@ std::int32_t ShownDepth(std::int32_t depth, std::int32_t firstDepth, std::int32_
 bool MemoDepthAllowed(std::int32_t depth, std::int32_t firstDepth, std::int32_t lastDepth);
 // A note saved from the dialog, rounded up to an even depth for the check, lies from first + 10 to last.
 bool NoteDepthAllowed(std::int32_t depth, std::int32_t firstDepth, std::int32_t lastDepth);
-
-// Puts `text` into a record's text field of `size` bytes: at most `limit` characters (and never more
-// than the field holds with its NUL), the rest of the field zeroed.
-void SetRecordText(char* field, std::size_t size, const QByteArray& text, int limit);
 
 // The memo dialog's own copy of the well's memos: `count` records, then zeroed spares (room for the
 // record NEW adds is made when needed), the index shown and the dialog's flags.
@@ -73,20 +70,6 @@ enum class BookSave {
 };
 // Writes the book's memos deeper than `firstDepth` with text, sorted, as the whole memo file.
 BookSave SaveMemoBook(const QString& path, const MemoBook& book, std::int32_t firstDepth);
-
-enum class NoteCopy {
-    Copied,
-    Exists,  // a note of the memo's depth is there already
-    Failed,  // the notes could not be read or written (said to the user)
-};
-// A depth note of `depth` with `text` (a leading "~" skipped, at most 498 characters), placed on the
-// view's text track, framed and drawn transparent.
-wellfile::HTEXTEX MakeDepthNote(std::int32_t depth, const QByteArray& text);
-// Adds `note` to the depth-note file in its first free slot; with `once`, nothing changes when a note of
-// its depth is there already.
-NoteCopy AddDepthNote(const QString& path, const wellfile::HTEXTEX& note, bool once);
-// The memo dialog's copy of a memo to the notes: its text, depth, description flag and colours, once.
-NoteCopy CopyMemoToNotes(const QString& path, const wellfile::SVMEMO& memo);
 
 // The note dialog's records: the horizontal view's array, `count` notes in it.
 // Appends a copy of note `index` at `count` (the array grows when full) and returns the new index.

@@ -1,45 +1,24 @@
 #include "entry/memodrawing.h"
 
+#include "app/logstate.h"
+
 #include <algorithm>
 #include <cstring>
 
 namespace entry {
 
-void MemoHits::Clear()
+MemoSource MemoSourceOf(app::LogState& s)
 {
-    count = 0;
-    firstMemo = -1;
-}
-
-bool MemoHits::Add(const platform::RECT& box, std::int32_t memoIndex)
-{
-    if (count < 0 || count >= kMaxMemoHits)
-        return false;
-    boxes[std::size_t(count)] = box;
-    memo[std::size_t(count)] = memoIndex;
-    ++count;
-    return true;
-}
-
-void PendingMemos::Add(std::int32_t memo, std::int32_t firstLine)
-{
-    if (count < 0 || Full())
-        return;
-    memos[std::size_t(count++)] = {memo, firstLine};
-}
-
-std::int32_t PendingMemos::Take(std::int32_t memo)
-{
-    for (int i = 0; i < count; ++i) {
-        if (memos[std::size_t(i)].memo != memo)
-            continue;
-        const std::int32_t firstLine = memos[std::size_t(i)].firstLine;
-        for (int k = i + 1; k < count; ++k)
-            memos[std::size_t(k - 1)] = memos[std::size_t(k)];
-        --count;
-        return firstLine;
-    }
-    return -1;
+    app::NoteState& n = s.notes;
+    const std::size_t count = std::min(std::size_t(std::max(n.memoCount, 0)), n.memos.size());
+    MemoSource source;
+    source.memos = std::span<wellfile::SVMEMO>(n.memos.data(), count);
+    source.state = &n.drawing;
+    source.options.drilling = s.well.file.drilling;
+    source.options.customTracks = s.well.customTracksEnabled && s.customTracks.data != nullptr;
+    source.options.allCaps = n.allCapsDescriptions;
+    source.options.pageReserve = n.pageReserve;
+    return source;
 }
 
 void SplitMemoLines(const char* text, std::size_t size, int maxLines, MemoLines& out)

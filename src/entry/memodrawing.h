@@ -1,7 +1,7 @@
 #pragma once
-// What the memo drawing keeps between drawings and the line table it lays a memo's text out in. The
-// window holds one MemoDrawState: the boxes of the last screen drawing (what the right button and the
-// memo drags find a memo by) and the memos a printed page cut off, which the next page goes on with.
+// What the memo drawing keeps between drawings (app/memodrawstate.h), the window's memos as it takes
+// them and the line table it lays a memo's text out in.
+#include "app/memodrawstate.h"
 #include "platform/gdi.h"
 #include "wellfile/memorecords.h"
 
@@ -10,53 +10,23 @@
 #include <cstdint>
 #include <span>
 
+namespace app {
+struct LogState;
+}
+
 namespace entry {
 
-constexpr int kMaxMemoHits = 200;
 constexpr int kMemoLineSlots = 50;    // the line table
 constexpr int kMemoLineChars = 200;   // a line keeps at most 199 characters
 constexpr int kMaxMemoLinesDrawn = 49;
 
-// The memo boxes of the last screen drawing, in the order drawn; at most 200.
-struct MemoHits {
-    std::array<platform::RECT, kMaxMemoHits> boxes{};
-    std::array<std::int32_t, kMaxMemoHits> memo{};  // the memo (index into the memo array) of each box
-    int count = 0;
-    std::int32_t firstMemo = -1;  // the first memo at or below the view's top depth, -1 none
-
-    void Clear();
-    // Adds a box; false (nothing stored) once the table is full.
-    bool Add(const platform::RECT& box, std::int32_t memoIndex);
-};
-
-// A memo that a printed page cut off: its index and its first line not drawn.
-struct MemoContinuation {
-    std::int32_t memo = -1;
-    std::int32_t firstLine = -1;
-};
-
-// The memos a printed page cut off, in the order they were cut: memos side by side may reach the page's
-// bottom together, and each goes on at the top of the next page.
-constexpr int kMaxPendingMemos = 16;
-struct PendingMemos {
-    std::array<MemoContinuation, kMaxPendingMemos> memos{};
-    int count = 0;
-
-    bool Full() const { return count >= kMaxPendingMemos; }
-    bool Pending() const { return count > 0; }
-    std::int32_t First() const { return count > 0 ? memos[0].memo : -1; }
-    void Clear() { count = 0; }
-    // Nothing when full.
-    void Add(std::int32_t memo, std::int32_t firstLine);
-    // Takes `memo` off the list: its first line not drawn, or -1 when it was not pending.
-    std::int32_t Take(std::int32_t memo);
-};
-
-struct MemoDrawState {
-    MemoHits hits;
-    PendingMemos page;         // the log body's memos
-    PendingMemos customTrack;  // the descriptions of a custom track's memo column
-};
+// What the window keeps of the memo drawing (app/memodrawstate.h).
+using app::kMaxMemoHits;
+using app::kMaxPendingMemos;
+using app::MemoContinuation;
+using app::MemoDrawState;
+using app::MemoHits;
+using app::PendingMemos;
 
 // The window's options the drawing follows besides the layout.
 struct MemoOptions {
@@ -72,6 +42,9 @@ struct MemoSource {
     MemoDrawState* state = nullptr;
     MemoOptions options;
 };
+// The window's memos as the memo drawing takes them: the memos loaded, their drawing state and the
+// window's options (drilling, custom tracks on, capitals for descriptions, the page reserve).
+MemoSource MemoSourceOf(app::LogState& log);
 
 // A memo's text laid out as lines, in a fixed table: no allocation per line.
 struct MemoLines {

@@ -274,7 +274,7 @@ int ZipWitsToDrive(const DriveBackupPlaces& p, const QDate& today)
 int BackupToDrive(app::WellState& wellState, const BackupLinks& links, int quiet, const BackupDialog& dialog)
 {
     wellfile::OpenWell& well = wellState.file;
-    BackupState& state = wellState.backup;
+    app::BackupState& state = wellState.backup;
     if (well.wellName.isEmpty())
         return 0;
     const auto say = [quiet](const QString& text, const QString& caption) {

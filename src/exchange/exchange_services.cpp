@@ -5,7 +5,6 @@
 #include "app/logstate.h"
 #include "app/nowindow.h"
 #include "app/opendatafile.h"
-#include "app/wellcopy.h"
 #include "app/wellservices.h"
 #include "drilling/drilling_services.h"
 #include "elog/elog_services.h"
@@ -20,6 +19,7 @@
 #include "exchange/receivedupdates.h"
 #include "exchange/remoterefresh.h"
 #include "exchange/restore.h"
+#include "exchange/wellcopy.h"
 #include "exchange/wellcreation.h"
 #include "exchange/wellexchange.h"
 #include "platform/folders.h"
@@ -90,7 +90,7 @@ int CreatePlugBackWell(app::LogState& log, const app::WellServices& services, el
     const wellfile::OpenWell& f = log.well.file;
     QString from = f.currentFolder + f.wellName + QStringLiteral(".SVM");
     QString to = info.path;
-    if (!app::CopyFileChecked(log, elog, from, to) || !CutPlugBackCopy(log.well.file, to, info.startDepth, config) ||
+    if (!exchange::CopyFileChecked(log, elog, from, to) || !CutPlugBackCopy(log.well.file, to, info.startDepth, config) ||
         !app::OpenCheckedDataFile(log, services, to))
         return 0;
     ExtendPlugBackCustomData(log.well.file);

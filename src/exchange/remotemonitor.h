@@ -2,14 +2,11 @@
 // The remote monitor of a station that follows a well logged elsewhere: the settings record's fields as
 // the set-up dialog shows and stores them, the update packages taken from the receive folder one at a
 // time, and the tick counter of the remote refresh.
+#include "app/exchangestate.h"
 #include "wellfile/remoteconfig.h"
 
 #include <QDateTime>
 #include <QString>
-
-#include <atomic>
-#include <map>
-#include <memory>
 
 namespace exchange {
 
@@ -34,25 +31,9 @@ RemoteSetupFields SetupFieldsOf(const wellfile::RemoteConfig& config, bool drill
 // names none clears the copy flag and the update-package option.
 void StoreSetupFields(wellfile::RemoteConfig& config, const RemoteSetupFields& fields, bool drilling);
 
-// A package seen in the receive folder: its size and last write at the last look.
-struct SeenPackage {
-    qint64 size = -1;
-    QDateTime modified;
-    bool failedOnce = false;  // unpacking failed once on an unchanged file: it may still be arriving
-    bool waitLogged = false;  // its wait for a data folder that cannot be written is logged
-};
-
-// What the remote monitor (and the update package of a sending station) keep between ticks, in the
-// open well's state.
-struct ReceiveState {
-    std::map<QString, SeenPackage> seen;  // by bare name
-    int refreshTick = 0;                  // the remote refresh's counter, 0 to 999
-    bool working = false;                 // a tick's work runs: a tick arriving meanwhile is skipped
-    bool folderMissingLogged = false;     // the missing receive folder is in "download.txt"
-    // The day of the last update package that reached its destination (a Julian day, 0: none yet). The
-    // file copy thread sets it, so the day before's last minutes are sent again until one arrived.
-    std::shared_ptr<std::atomic<qint64>> deliveredDay = std::make_shared<std::atomic<qint64>>(0);
-};
+// What the open well's state keeps of the receive folder (app/exchangestate.h).
+using app::ReceiveState;
+using app::SeenPackage;
 
 struct ReceivePlaces {
     QString receiveFolder;      // with or without trailing separator

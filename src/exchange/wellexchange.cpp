@@ -1,9 +1,13 @@
 #include "exchange/wellexchange.h"
 
+#include "app/logstate.h"
 #include "app/opendatafile.h"
+#include "app/wellservices.h"
 #include "app/wellstate.h"
 #include "app/welltops.h"
 #include "app/windowgroups.h"
+#include "exchange/backups.h"
+#include "exchange/receivedupdates.h"
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/text.h"
@@ -17,22 +21,6 @@
 #include <QFileInfo>
 
 namespace exchange {
-
-void TakeCopyOptions(app::WellState& state, app::WitsCopyOptions& witsCopy, app::DrillingShell& drilling)
-{
-    wellfile::OpenWell& well = state.file;
-    const wellfile::CopyOptions& options = state.config.copyOptions;
-    well.copyOutFolder = platform::SecondDataFolder();
-    well.secondFolderOption = !well.copyOutFolder.isEmpty();
-    // The well's record keeps its options as they are; only the window's copy is off without the folder.
-    well.copyOut = well.secondFolderOption && options.copyOut != 0;
-    // Following what other stations write needs no folder of this station's.
-    well.liveUpdate = options.copyOut != 0;
-    witsCopy.remoteCopy = well.secondFolderOption && options.remoteCopy != 0;
-    // Live update publishes the data file with its custom data: the timed copies follow its flag.
-    drilling.timedCopy = well.copyOut;
-    drilling.timedCustomCopy = well.copyOut;
-}
 
 bool FollowSharedBottom(wellfile::OpenWell& well, bool& moved)
 {
@@ -93,3 +81,19 @@ bool DataFileChanged(app::WellState& state, const QString& path)
 }
 
 }  // namespace exchange
+
+// The defaults of the window's exchange services: the well's updates, received image and backups are
+// this subsystem's own work.
+void app::ExchangeWellServices::ApplyPendingUpdates(app::LogState& log, const QString& pattern)
+{
+    exchange::ApplyPendingUpdates(log.well, log.view, log.now, log.env.remoteMonitorOn, pattern);
+}
+void app::ExchangeWellServices::RenameReceivedImage(app::LogState& log) { exchange::RenameReceivedImage(log.well.file); }
+int app::ExchangeWellServices::BackupWellFiles(app::LogState& log, int flag)
+{
+    return exchange::BackupWellFiles(log.well, flag, log.env.sharedFolder);
+}
+int app::ExchangeWellServices::BackupData(app::LogState& log, int flag)
+{
+    return exchange::BackupData(log.well, log.interaction, log.engines.driller, flag, log.env.sharedFolder);
+}

@@ -1,28 +1,20 @@
 #pragma once
-// The exchange work on the open well: the well's copy options taken into the window when its settings
-// are read, the remote monitor's look into the receive folder and what a package brought, and the
-// watches of the well's curve and data files. The window's services around them are in
-// exchange/exchange_services.h.
+// The exchange work on the open well: the remote monitor's look into the receive folder and what a
+// package brought, and the watches of the well's curve and data files. The window's services around
+// them are in exchange/exchange_services.h; the defaults of the open's exchange services are in
+// wellexchange.cpp.
 #include "exchange/remotemonitor.h"
 
 #include <QString>
 
 namespace app {
-struct DrillingShell;
 struct WellState;
-struct WitsCopyOptions;
 }
 namespace wellfile {
 struct OpenWell;
 }
 
 namespace exchange {
-
-// From the well's settings record just read: the copy-out flag, the remote copy of the daily WITS file
-// and the timed copies while drilling, all off without a second data folder (the program's settings
-// value "SecondDataFolder", which is then the copy-out folder); and the live-update flag alone, by
-// which the remote refresh follows the data and curve files other stations write.
-void TakeCopyOptions(app::WellState& well, app::WitsCopyOptions& witsCopy, app::DrillingShell& drilling);
 
 // A shared well opened where another station writes it (the folder of the open file is not the data
 // folder) follows its bottom: its depth range is read again and `moved` tells whether the bottom moved

@@ -46,7 +46,7 @@ enum SetupControl : int {
     kC1RowLabel = 1001, kC5RowLabel = 1002, kIsoLabel = 1003, kWitsIntervalLabel = 1004, kWtoLabel = 1005,
     kMaxCharLabel = 1006, kBpsLabel = 1007, kChTimeOutLabel = 1008, kMethaneFrame = 1009, kDepthFrame = 1010,
     kOffBottomFrame = 1011, kWitsModeFrame = 1012, kReadingsLabel = 1013, kC4ZeroLabel = 1014,
-    kTgaLabel = 1015,
+    kTgaLabel = 1015, kStatusDepthNote = 1016,
 };
 
 // The edits of the correction factors P0 to P18, in order.

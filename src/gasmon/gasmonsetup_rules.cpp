@@ -26,7 +26,7 @@ constexpr int kTypeControls[] = {
     kFitChromat, kAutoBypass, kInstrumentList, kSaveToFile, kViewGas, kViewChart, kSetElution, kSetSpan,
     kSampleNow, kCloseBlock, kIsoSampleNow, kOpenClear, kClearRatios, kAdvanced, kIsoLabel, kWitsIntervalLabel,
     kWtoLabel, kMaxCharLabel, kBpsLabel, kChTimeOutLabel, kMethaneFrame, kDepthFrame, kOffBottomFrame,
-    kReadings, kIp1, kIp2, kIp3, kIp4, kIpLabel,
+    kReadings, kIp1, kIp2, kIp3, kIp4, kIpLabel, kStatusDepthNote,
 };
 
 class ViewBuilder {
@@ -132,6 +132,11 @@ SetupView ComputeSetupView(const SetupInputs& in, GASMONCFG& cfg, SetupPass pass
                 kOffBotCh4, kDepthOnModule, kOffBottomOnModule, kTriggerOnHigh, kDepthFrame, kOffBottomFrame},
                false);
     v.Show({kOffBotCh3, kOffBotCh4, kOffBottomOnModule, kOffBottomFrame}, false);
+    // The TCP Series 2000 instrument steps the depth itself, by its status register: said where the
+    // module's depth inputs stand for the other types.
+    v.Show({kStatusDepthNote}, T == 7);
+    if (T == 7)
+        v.Show({kDepthFrame}, true);
 
     v.Enable({kChromZero}, ChromZeroEditable(T, P));
 
@@ -306,7 +311,11 @@ SetupView ComputeSetupView(const SetupInputs& in, GASMONCFG& cfg, SetupPass pass
     }
     v.Check(kOwnControl, cfg.ownControl != 0);
 
-    if (!in.witsRunning && !in.witsDepthTracking && (T < 5 || T == 8 || T == 12)) {
+    // The channel and threshold of the depth pulses stand greyed until "Depth On Acromag" is ticked: a
+    // ticked channel never reads as a depth source that is off.
+    const bool depthFields = !in.witsRunning && !in.witsDepthTracking && (T < 5 || T == 8 || T == 12);
+    v.Enable({kDepthCh3, kDepthCh4, kThreshold}, depthFields && cfg.depthOnModule != 0);
+    if (depthFields) {
         v.Check(kDepthOnModule, cfg.depthOnModule != 0);
         v.Format(kThreshold, Fmt("%2.1f", cfg.voltageThreshold));
         v.Check(kTriggerOnHigh, true);

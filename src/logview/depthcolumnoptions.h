@@ -37,6 +37,12 @@ struct GasHeadAt {
     int inBody = 0;
 };
 
+// A gamma head the depth column repeats on paper: its y and whether it takes the real-time gamma colour.
+struct CurveHeadAt {
+    int y = 0;
+    int flag = 0;
+};
+
 struct DepthColumnOptions {
     DepthColumnSwitches switches;
     bool inclFirst = false;  // survey lines in the INCL-first order
@@ -60,6 +66,8 @@ struct DepthColumnOptions {
     // When set (a printed page), the gas scale heads are listed here instead, for the page to draw after
     // its boxes and notes.
     std::vector<GasHeadAt>* gasHeads = nullptr;
+    // The same for the gamma heads: a repeated head gives way to the names the page writes (a top's).
+    std::vector<CurveHeadAt>* curveHeads = nullptr;
 };
 
 // The options of the window's state as they stand.

@@ -10,6 +10,7 @@
 
 #include <QThread>
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdio>
 #include <deque>
@@ -306,24 +307,44 @@ int MessageBox(const QString& text, const QString& caption, unsigned flags)
         std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));
         return IDCANCEL;
     }
+    const ModalBoxOpen open;
     return prompter->MessageBox(text, caption, flags);
+}
+
+namespace {
+std::atomic<int> g_modalBoxes{0};
+std::atomic<int> g_boxesWaiting{0};
+std::deque<std::pair<QString, QString>> g_waitingBoxes;  // GUI thread only
+
+// The queued boxes one after another while no other box stands; the ticks that run inside each box's
+// loop queue theirs behind.
+void ShowWaitingBoxes()
+{
+    while (!g_waitingBoxes.empty() && g_modalBoxes.load() == 0) {
+        auto [text, caption] = std::move(g_waitingBoxes.front());
+        g_waitingBoxes.pop_front();
+        --g_boxesWaiting;
+        MessageBox(text, caption, MB_OK);
+    }
+}
+}  // namespace
+
+ModalBoxOpen::ModalBoxOpen() { ++g_modalBoxes; }
+
+ModalBoxOpen::~ModalBoxOpen()
+{
+    // The last box closed: the waiting ones come from the event loop, not inside the closer's call.
+    if (--g_modalBoxes == 0 && g_boxesWaiting.load() > 0) {
+        MessageQueue* queue = services().queue;
+        (queue ? *queue : RealMessageQueue()).Post(ShowWaitingBoxes);
+    }
 }
 
 void QueueMessageBox(const QString& text, const QString& caption)
 {
-    // GUI thread only: the boxes of the ticks that run inside an open box wait here for it to close.
-    static std::deque<std::pair<QString, QString>> waiting;
-    static bool showing = false;
-    waiting.emplace_back(text, caption);
-    if (showing)
-        return;
-    showing = true;
-    while (!waiting.empty()) {
-        auto [t, c] = std::move(waiting.front());
-        waiting.pop_front();
-        MessageBox(t, c, MB_OK);
-    }
-    showing = false;
+    g_waitingBoxes.emplace_back(text, caption);
+    ++g_boxesWaiting;
+    ShowWaitingBoxes();
 }
 
 void MessageBeep(unsigned type)

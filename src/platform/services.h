@@ -173,10 +173,20 @@ void WhenNoGuiCallRuns(std::function<void()> work);
 
 // Shorthands for the calls made everywhere.
 int MessageBox(const QString& text, const QString& caption, unsigned flags = MB_OK);
-// An OK box of work that runs by itself (a timer's tick): shown at once, or, while another such box is
-// still open (its modal loop runs the ticks on), after it and after those queued before it. A box is thus
-// never lost behind another, and the boxes of a fault that lasts never pile up on the screen.
+// An OK box of work that runs by itself (a timer's tick): shown at once, or, while any modal box or dialog
+// stands (its modal loop runs the ticks on), once none does, after those queued before it. A box is thus
+// never lost behind another, and two modal boxes never stand together: a window manager may then give
+// neither the focus, and nobody can answer either.
 void QueueMessageBox(const QString& text, const QString& caption);
+// A modal box or dialog standing, counted from construction to destruction on any thread: the queued
+// boxes wait until none stands. `MessageBox` and the desktop's prompts and dialogs hold one.
+class ModalBoxOpen {
+public:
+    ModalBoxOpen();
+    ~ModalBoxOpen();
+    ModalBoxOpen(const ModalBoxOpen&) = delete;
+    ModalBoxOpen& operator=(const ModalBoxOpen&) = delete;
+};
 void MessageBeep(unsigned type = 0);
 std::int64_t SteadyMs();
 QDateTime LocalTime();

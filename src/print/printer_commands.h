@@ -5,6 +5,7 @@
 
 namespace app {
 struct LogState;
+struct PrintState;
 }
 namespace platform {
 class Printer;
@@ -12,7 +13,7 @@ class Printer;
 
 namespace print {
 
-struct PrintState;
+using app::PrintState;
 
 // The window's printer, made from the default printer on first use and kept. nullptr when none can be
 // made; one that reports under 10 dpi is no printer and is dropped.

@@ -96,6 +96,18 @@ int LogPagesFor(int rows, int firstRows, int laterRows)
     return int(1 + (left + laterRows - 1) / laterRows);
 }
 
+int RowsOnPage(int rows, int topY, int pageHeight, int rowHeight)
+{
+    if (pageHeight <= 0 || rowHeight <= 0)
+        return rows;
+    return std::min(rows, std::max(0, (pageHeight - topY - rowHeight) / rowHeight));
+}
+
+bool RowOnPage(int y, int pageHeight, int rowHeight)
+{
+    return pageHeight <= 0 || y + 2 * rowHeight <= pageHeight;
+}
+
 QString PrintPdfName(const QString& dataFolder, const QString& wellName, int endDepth, int scaleKind,
                      bool horizontal)
 {

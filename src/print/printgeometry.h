@@ -1,6 +1,7 @@
 #pragma once
 // The arithmetic of a log print run: page length and width, margin tables, the depth range, rows per page,
 // the page count, the PDF output name and the record buffer with its blank filler. No printer needed.
+#include "app/printstate.h"
 #include "wellfile/record.h"
 
 #include <QString>
@@ -20,14 +21,8 @@ constexpr int kShortHeaderRows = 15;        // rows the short header line takes 
 // Page height (or width) in tens of rows; 11.0 when the page size is not positive.
 float PageLength(int pixels, int rowHeight);
 
-// The per-page margin tables the log painter steps through, and whether the page is of the fixed class
-// (3072 or 6144 pixels on either side), which forces the full header on.
-struct MarginTables {
-    std::array<int, 5> yOffsets{0, 12, 24, 6, 18};
-    std::array<int, 5> extraRows{1, 1, 2, 1, 1};
-    std::array<int, 5> recordsBack{0, 1, 2, 3, 4};
-    bool pageClass = false;
-};
+// The per-page margin tables (app/printstate.h).
+using app::MarginTables;
 MarginTables MarginTablesFor(int cx, int cy, bool twoAndHalfInch);
 
 // Two DST reports a page.
@@ -55,6 +50,12 @@ int PageCount(float logLength, float pageLength, bool failed);
 // The pages `rows` printed rows fill when the first page holds `firstRows` of them (what its header
 // leaves) and every later page `laterRows`: at least 1.
 int LogPagesFor(int rows, int firstRows, int laterRows);
+// The rows of a log page whose first row stands at `topY`: `rows`, but never more than stand whole above
+// the foot of a printable area `pageHeight` pixels high (0: not known) with a row's height under the last
+// for what is written below its foot (its depth number).
+int RowsOnPage(int rows, int topY, int pageHeight, int rowHeight);
+// Whether a row at `y` and what is written under it stand whole on that printable area.
+bool RowOnPage(int y, int pageHeight, int rowHeight);
 
 // "<data folder>sendfile/<well>@<end>-5inch.pdf" (kind 3 "-1inch", other kinds "-2inch"; "-horz" for
 // the horizontal view before ".pdf").

@@ -25,10 +25,12 @@ std::int32_t DepthOfText(const char* text, std::size_t size)
     return static_cast<std::int32_t>(negative ? -value : value);
 }
 
-int EstimatedLength(std::int32_t start, std::int32_t end, int inchesPer100, bool fullHeader)
+int PrintedLength(const PrintLengthInput& in)
 {
-    const double inches = (double(end) - double(start)) / 100.0 * inchesPer100;
-    return static_cast<int>(std::trunc(inches)) + (fullHeader ? 12 : 0);
+    if (in.dpi <= 0 || in.depthStep <= 0 || in.recordsPerRow <= 0)
+        return 0;
+    const double rows = std::max(0.0, double(in.end) - double(in.start)) / (double(in.depthStep) * in.recordsPerRow);
+    return int(std::lround((rows * in.rowHeight + std::max(0, in.headerHeight)) / in.dpi));
 }
 
 QString ResolutionText(std::int32_t columnUnit, std::int32_t rowHeight)

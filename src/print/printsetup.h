@@ -103,10 +103,17 @@ std::int32_t DepthOfText(const char* text, std::size_t size);
 template <std::size_t N>
 std::int32_t DepthOfText(const char (&text)[N]) { return DepthOfText(text, N); }
 
-// Inches the printout takes per 100 depth units at each scale radio.
-constexpr int kInchesPer100 = 5, kInchesPer100FiveFoot = 2, kInchesPer100TenFoot = 1;
-// The estimated length of a printout from `start` to `end` in whole inches, the full header adding 12.
-int EstimatedLength(std::int32_t start, std::int32_t end, int inchesPer100, bool fullHeader);
+// What the length of a log print on paper follows from.
+struct PrintLengthInput {
+    std::int32_t start = 0, end = 0;
+    int depthStep = 1;      // depth units a record
+    int recordsPerRow = 1;  // five on the ten-foot scales
+    int rowHeight = 0;      // printer pixels a row
+    int dpi = 0;            // the printer's vertical resolution
+    int headerHeight = 0;   // printer pixels the header takes above the first row
+};
+// The length the log from `start` to `end` prints to, in whole inches (nearest): its rows and its header.
+int PrintedLength(const PrintLengthInput& in);
 // "%d X %d": the printer's resolution as the set-up shows it, from the print geometry.
 QString ResolutionText(std::int32_t columnUnit, std::int32_t rowHeight);
 

@@ -1,5 +1,7 @@
 #include "reports/shortreports.h"
 
+#include "app/logstate.h"
+#include "app/wellservices.h"
 #include "app/wellstate.h"
 #include "platform/folders.h"
 #include "platform/services.h"
@@ -14,16 +16,6 @@
 #include <new>
 
 namespace reports {
-
-bool ShortReportBoxes::Add(const platform::RECT& boxRect, const platform::RECT& grabStrip)
-{
-    if (count < 0 || count >= kMaxShortReportBoxes)
-        return false;
-    box[std::size_t(count)] = boxRect;
-    grab[std::size_t(count)] = grabStrip;
-    ++count;
-    return true;
-}
 
 QString ShortReportFilePath(const QString& folder, const QString& wellName)
 {
@@ -134,3 +126,9 @@ void TruncateShortReports(ShortReportState& state, const app::WellState& well)
 }
 
 }  // namespace reports
+
+// The default of the view's services: the short reports are this subsystem's own work.
+void app::ViewServices::LoadShortReports(app::LogState& log)
+{
+    reports::LoadShortReports(log.shortReports, log.well, log.env.remoteMonitorOn);
+}

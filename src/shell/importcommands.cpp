@@ -5,6 +5,7 @@
 #include "app/logstate.h"
 #include "app/wellservices.h"
 #include "elog/elog_services.h"
+#include "elog/schemehost.h"
 #include "layout/schemes.h"
 #include "platform/folders.h"
 #include "platform/services.h"
@@ -146,7 +147,7 @@ void ImportElog(app::LogState& s, const app::WellServices& sv, elog::ElogService
             s.well.elogFileName = remembered;
         app::SaveElogOffset(s, s.well.elogFileName);
         sv.view->LoadElog(s, s.well.elogFileName);
-        app::ShowElogInSchemes(s);
+        elog::ShowElogInSchemes(s);
         s.view.elogShown = true;
         s.view.redrawPending = true;
         sv.window->Invalidate(s);

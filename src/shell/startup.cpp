@@ -265,10 +265,11 @@ void TellUnclosedDrilling(app::LogState& s)
         return;
     const QString then = QStringLiteral("The last run of StrativM ended without closing while drilling ") + well.wellName +
                          QStringLiteral(" at depth %1.\n").arg(well.fileBottomDepth);
-    platform::MessageBox(then + (well.drilling ? QStringLiteral("Drilling mode is on again.")
-                                               : QStringLiteral("Drilling mode is off: choose Options > Drilling to "
-                                                                "drill on.")),
-                         QStringLiteral("Drilling"));
+    // Queued: a box the link posted meanwhile (the file caught up with the rig) may stand already.
+    platform::QueueMessageBox(then + (well.drilling ? QStringLiteral("Drilling mode is on again.")
+                                                    : QStringLiteral("Drilling mode is off: choose Options > "
+                                                                     "Drilling to drill on.")),
+                              QStringLiteral("Drilling"));
 }
 
 int StartUp(app::LogState& s, const app::WellServices& sv, const OpenCommand& openCommand)

@@ -1,7 +1,7 @@
 #pragma once
 // What the custom-track painters read of the window besides the view's geometry, the device and the
 // track settings: its two custom-track objects, its mode flags and the grid strips a WITS step restores.
-// The window fills it right before each custom-track paint (app::CustomTrackWindowOf).
+// The window fills it right before each custom-track paint (tracks::CustomTrackWindowOf).
 #include <cstdint>
 
 namespace layout {

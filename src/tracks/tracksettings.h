@@ -1,7 +1,7 @@
 #pragma once
 // The settings the track painters read: the gas, curve and lithology options that the window keeps in
 // the well's settings record, the option switches and the layout. TrackSettingsOf
-// (app/tracksettingsof.h) copies them in one place before a pass, so a painter never reads the window.
+// (tracks/tracksettingsof.h) copies them in one place before a pass, so a painter never reads the window.
 #include <array>
 #include <cstdint>
 

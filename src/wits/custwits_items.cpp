@@ -159,9 +159,10 @@ void CUSTWITS::TrackDepth(float holeDepth)
     const wellfile::OpenWell& well = host.Well();
 
     SetLine(7, platform::CFormat("%2.1f", double(CountHoleDepth(polls_.percent, holeDepth, d))));
+    const float lastHole = link.holeDepth;
     const std::int32_t hole = TakeHoleDepth(link, d, holeDepth);
     std::int32_t& tracked = depth_.trackedDepth;
-    FollowShallowerHole(tracked, link, host.UnmannedUnit());
+    FollowShallowerHole(tracked, depth_.depthSet, link, host.UnmannedUnit());
     if (!depth_.rigCompared && hole > 0) {
         depth_.rigCompared = true;
         CatchUpWithRig(host, tracked, hole);
@@ -183,7 +184,7 @@ void CUSTWITS::TrackDepth(float holeDepth)
             }
         }
     } else if (hole > tracked) {
-        StepToHole(d, tracked, hole);
+        StepOrCatchUp(host, tracked, lastHole, holeDepth, hole);
     }
     if (host.showDepthStatus)
         host.showDepthStatus();

@@ -65,6 +65,7 @@ struct CustWitsGas {
 // The depth the link tracks, the torque and the gamma.
 struct CustWitsDepth {
     std::int32_t trackedDepth = 0;  // whole unit reached by the hole as the link tracks it
+    std::int32_t depthSet = 0;      // a file depth set by hand, held until the hole reaches it (0: none)
     bool rigCompared = false;       // a hole depth since the link started was set against the file's bottom
     std::int32_t torqueMaximum = 0;
     GammaReading gamma;

@@ -59,6 +59,7 @@ void Wits::ReadTgaResultFile()
             const float total = std::max(gasmon::ParseColumn(lines[1], 4, kGasLimit, 0.0f), 0.0f);
             gas_.gasValues[0] = total;
             float& live = host.Link().gasMaxima[0];
+            gas_.gasSinceBooking = true;
             if (live < total)
                 live = total;
         }

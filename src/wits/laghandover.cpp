@@ -6,10 +6,10 @@
 
 namespace wits {
 
-void LinksLagHandover::WitsLagDepth(float lagDepth, int digit, bool newWholeDepth, bool companionDepth)
+void LinksLagHandover::WitsLagDepth(float lagDepth, int digit, int newWholeUnits, bool companionDepth)
 {
     if (Wits* link = log_.engines.wits)
-        link->TakeLagDepth(lagDepth, digit, newWholeDepth, companionDepth);
+        link->TakeLagDepth(lagDepth, digit, newWholeUnits, companionDepth);
 }
 
 void LinksLagHandover::CustomLinkLagDepth(float lagDepth, int digit, std::int32_t bottomDepth)

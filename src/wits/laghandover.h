@@ -14,7 +14,7 @@ public:
     // `log` outlives the hand-over; the links are looked up in it at each call.
     explicit LinksLagHandover(app::LogState& log) : log_(log) {}
 
-    void WitsLagDepth(float lagDepth, int digit, bool newWholeDepth, bool companionDepth) override;
+    void WitsLagDepth(float lagDepth, int digit, int newWholeUnits, bool companionDepth) override;
     void CustomLinkLagDepth(float lagDepth, int digit, std::int32_t bottomDepth) override;
     void ClearWitsNewData() override;
 

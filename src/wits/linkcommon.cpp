@@ -165,10 +165,13 @@ std::int32_t TakeHoleDepth(app::WitsLinkState& link, drilling::Driller* d, float
     return TruncInt(link.holeDepth);
 }
 
-void FollowShallowerHole(std::int32_t& tracked, const app::WitsLinkState& link, bool unmannedUnit)
+void FollowShallowerHole(std::int32_t& tracked, std::int32_t& depthSet, const app::WitsLinkState& link,
+                         bool unmannedUnit)
 {
+    if (depthSet != 0 && TruncInt(link.holeDepth) >= depthSet)
+        depthSet = 0;
     if (!unmannedUnit && link.holeDepth > 0 && (float(tracked) > link.holeDepth || tracked == 0))
-        tracked = TruncInt(link.holeDepth);
+        tracked = std::max(TruncInt(link.holeDepth), depthSet);
 }
 
 void StepToHole(drilling::Driller* d, std::int32_t& tracked, std::int32_t hole)
@@ -176,6 +179,21 @@ void StepToHole(drilling::Driller* d, std::int32_t& tracked, std::int32_t hole)
     if (d)
         d->MarkStep(drilling::StepSource::Wits);
     tracked = hole;
+}
+
+void StepOrCatchUp(WitsHost& host, std::int32_t& tracked, float lastHole, float holeDepth, std::int32_t hole)
+{
+    const double advance = double(holeDepth) - double(lastHole);
+    const std::int64_t units = std::int64_t(hole) - std::int64_t(tracked);
+    if (lastHole > 0 && advance >= 2.0 && units >= 2 && CatchUpWithRig(host, tracked, hole))
+        return;
+    if (lastHole > 0 && advance < 2.0 && units == 2 && TruncInt(lastHole) == tracked && host.Driller()) {
+        // Fast drilling whose frame crossed two unit lines: each unit gets its record.
+        host.Driller()->MarkSteps(drilling::StepSource::Wits, 2);
+        tracked = hole;
+        return;
+    }
+    StepToHole(host.Driller(), tracked, hole);
 }
 
 bool CatchUpWithRig(WitsHost& host, std::int32_t& tracked, std::int32_t hole)

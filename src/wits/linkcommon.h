@@ -90,11 +90,19 @@ float CountHoleDepth(LinkPercent& percent, float holeDepth, drilling::Driller* d
 std::int32_t TakeHoleDepth(app::WitsLinkState& link, drilling::Driller* d, float holeDepth);
 // The tracked depth (the whole unit the hole reached as the link sees it) follows a shallower hole at
 // once and takes the first depth; deeper only by the steps the link marks. Not with the unmanned unit,
-// whose file depth is corrected instead.
-void FollowShallowerHole(std::int32_t& tracked, const app::WitsLinkState& link, bool unmannedUnit);
+// whose file depth is corrected instead. A file depth set by hand (`depthSet`, 0 for none) stays the
+// least tracked depth until the hole reaches it: a rig still sending the depth it had then moves nothing.
+void FollowShallowerHole(std::int32_t& tracked, std::int32_t& depthSet, const app::WitsLinkState& link,
+                         bool unmannedUnit);
 // A hole deeper than the tracked depth marks one step however many units it jumped (a single bad sample
 // never appends many records), and the tracked depth takes the hole's.
 void StepToHole(drilling::Driller* d, std::int32_t& tracked, std::int32_t hole);
+// A hole deeper than the tracked depth while connected. A hole depth (`holeDepth`) two units or more
+// below the rig's last one (`lastHole`, 0 for none), and two whole units past the tracked depth, was
+// drilled unseen: the file catches up with the rig as after a restart (`CatchUpWithRig`), so no record
+// takes another depth's values. A frame of fast drilling that crosses two unit lines in less than two
+// units marks both. Otherwise, or where the file cannot be corrected, one step (`StepToHole`).
+void StepOrCatchUp(WitsHost& host, std::int32_t& tracked, float lastHole, float holeDepth, std::int32_t hole);
 // The first hole depth since the link connected, while the depth comes from WITS and not with the
 // unmanned unit: a rig more than one unit past the file's bottom drilled while nothing logged, so the
 // file's depth is corrected to the rig's (the units between stay unlogged), noted in the day's unmanned

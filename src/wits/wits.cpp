@@ -177,13 +177,14 @@ void Wits::TrackDepth(float holeDepth)
 
     if (!gas_.gasFromMonitor)
         SetLine(7, platform::CFormat("%2.1f", double(CountHoleDepth(frames_.percent, holeDepth, d))));
+    const float lastHole = link.holeDepth;
     const std::int32_t hole = TakeHoleDepth(link, d, holeDepth);
     std::int32_t& tracked = depth_.trackedDepth;
     if (d && d->WitsItems().waitingForWitsDepth && !frames_.firstFrame && hole > tracked) {
         d->EndWitsDepthWait();
         link.depthTracking = true;
     }
-    FollowShallowerHole(tracked, link, host.UnmannedUnit());
+    FollowShallowerHole(tracked, depth_.depthSet, link, host.UnmannedUnit());
     if (!depth_.rigCompared && hole > 0) {
         depth_.rigCompared = true;
         if (CatchUpWithRig(host, tracked, hole) && d) {
@@ -210,7 +211,7 @@ void Wits::TrackDepth(float holeDepth)
             tracked = depth;
         }
     } else if (!frames_.firstFrame && hole > tracked && hole > wellStart) {
-        StepToHole(d, tracked, hole);
+        StepOrCatchUp(host, tracked, lastHole, holeDepth, hole);
         link.halfStepMarked = false;
     }
     // The file kept behind the rig (a step lost at a kill, a jump of several units) is told, once the

@@ -59,9 +59,10 @@ public:
     void ComputeGasShares();
     // The lag depth moved (the drilling object's hand-over): `digit`, its tenths digit, becomes the
     // half-unit mark; the gas values become the first-half values while the digit is below 5, else the
-    // second-half values; a new whole depth books the step (StoreDepthStep) and empties both halves. The
+    // second-half values; `newWholeUnits` new whole depths book a step each (StoreDepthStep), the
+    // units passed on the way to the lag depth with the same gas as it, and empty both halves. The
     // new-step flag is set, or cleared with `companionDepth`.
-    void TakeLagDepth(float lagDepth, int digit, bool newWholeDepth, bool companionDepth);
+    void TakeLagDepth(float lagDepth, int digit, int newWholeUnits, bool companionDepth);
     // Books the gas of the step into the depth record of `lagDepth`: the total-gas and CO2 maxima, the
     // components by half step (or as shares of the total gas with ratios on). The ten records around it
     // are written back in one write, the records in memory brought up to date, the row drawn and one gas
@@ -251,6 +252,8 @@ private:
     float HoldTotalGas(float value);
     void SetTotalGasMaximum(float totalGas, bool always);
     void EndBookingAttempt();
+    // At a booking: the gas that came since the last is kept as its sample, else that sample is taken.
+    void KeepOrTakeLastSample();
     // The bookings waiting go in as far as they can: each record once the data file holds its depth and
     // takes the write, each gas file line in the order booked (its failure said once a spell).
     void WriteWaitingBookings();

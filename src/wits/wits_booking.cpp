@@ -53,12 +53,15 @@ void UpdateRecordsInMemory(std::vector<RECORD>& all, const RECORD& r, int step)
 
 }  // namespace
 
-void Wits::TakeLagDepth(float lagDepth, int digit, bool newWholeDepth, bool companionDepth)
+void Wits::TakeLagDepth(float lagDepth, int digit, int newWholeUnits, bool companionDepth)
 {
     gas_.halfUnitMark = float(digit);
     std::array<float, 8>& half = digit < 5 ? gas_.firstHalf : gas_.secondHalf;
     std::copy_n(gas_.gasValues.begin(), half.size(), half.begin());
-    if (newWholeDepth) {
+    if (newWholeUnits > 0) {
+        // The units passed on the way came up in the same spell as the lag depth: each is booked.
+        for (int passed = newWholeUnits - 1; passed > 0; --passed)
+            StoreDepthStep(std::floor(lagDepth) - float(passed));
         StoreDepthStep(lagDepth);
         gas_.newStep = true;
         // The halves went with that step: the next one holds only what is measured for it.
@@ -77,12 +80,31 @@ void Wits::EndBookingAttempt()
     gas_.co2Maximum = 0;
     link.co2Maximum = 0;
     gas_.newStep = true;
+    gas_.gasSinceBooking = false;
+}
+
+void Wits::KeepOrTakeLastSample()
+{
+    app::WitsLinkState& link = host.Link();
+    if (gas_.gasSinceBooking) {
+        gas_.lastSample = BookedSample{link.gasMaxima, link.co2Maximum, gas_.firstHalf, gas_.secondHalf};
+        return;
+    }
+    // No gas came since the last booking (the lag depth passed two units between two frames): the gas
+    // in the returns is still what was last measured.
+    if (!gas_.lastSample)
+        return;
+    link.gasMaxima = gas_.lastSample->maxima;
+    link.co2Maximum = gas_.co2Maximum = gas_.lastSample->co2;
+    gas_.firstHalf = gas_.lastSample->firstHalf;
+    gas_.secondHalf = gas_.lastSample->secondHalf;
 }
 
 bool Wits::StoreDepthStep(float lagDepth)
 {
     gas_.recordWriteFailed = false;  // a booking tries the records that wait again
     WriteWaitingBookings();
+    KeepOrTakeLastSample();
     wellfile::OpenWell& well = host.Well();
     app::WitsLinkState& link = host.Link();
     const int n = std::clamp(gas_.componentCount, 0, kComponentCount);

@@ -121,6 +121,7 @@ float Wits::HoldTotalGas(float value)
 void Wits::SetTotalGasMaximum(float totalGas, bool always)
 {
     float& maximum = host.Link().gasMaxima[0];
+    gas_.gasSinceBooking = true;
     if (always || totalGas > maximum)
         maximum = totalGas;
     if (maximum < 0)

@@ -57,7 +57,10 @@ void ChangeLinkDepths(app::LogState& log, Change change)
 
 void WitsServices::TrackFrom(app::LogState& log, std::int32_t depth)
 {
-    ChangeLinkDepths(log, [depth](auto& d) { d.trackedDepth = depth; });
+    ChangeLinkDepths(log, [depth](auto& d) {
+        d.trackedDepth = depth;
+        d.depthSet = depth;
+    });
 }
 
 void WitsServices::CompareRigAgain(app::LogState& log)

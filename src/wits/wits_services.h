@@ -52,7 +52,8 @@ public:
     // The running link takes the gas monitor's saved settings (nothing while it is off).
     virtual void TakeGasSetup(app::LogState& log, const GasSetupValues& values);
     // The file's depth was set by hand (Options > Correct File Depth): the running links take `depth`
-    // as the whole unit the hole has reached, so the next step is the first unit past it.
+    // as the whole unit the hole has reached, and keep it while the hole is shallower, so the next step
+    // is the first unit past it that the hole reaches.
     virtual void TrackFrom(app::LogState& log, std::int32_t depth);
     // The depth source turned to WITS: the next hole depth is set against the file's bottom as after a
     // (re)connect, so a rig that drilled on meanwhile takes the file to its depth.

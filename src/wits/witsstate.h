@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <optional>
 
 namespace wits {
 
@@ -57,6 +58,7 @@ struct WitsFrames {
 // The depth the link tracks and the pumps.
 struct WitsDepth {
     std::int32_t trackedDepth = 0;  // whole unit reached by the hole as WITS tracking sees it
+    std::int32_t depthSet = 0;      // a file depth set by hand, held until the hole reaches it (0: none)
     bool rigCompared = false;       // a hole depth since the link connected was set against the file's bottom
     std::int32_t tenthsDigit = 0;   // first decimal of the last bit depth that reached it
     std::int32_t gammaSlot = 0;     // sub-step of the unit now drilled, 0 to 4
@@ -96,6 +98,14 @@ struct WaitingBooking {
     bool lineDone = false;
 };
 
+// The gas a booking took: the next one takes it again when no gas came in between.
+struct BookedSample {
+    std::array<float, app::kGasValueCount> maxima{};
+    float co2 = 0;
+    std::array<float, 8> firstHalf{};
+    std::array<float, 8> secondHalf{};
+};
+
 struct WitsGas {
     bool gasFromMonitor = false;     // this item's gas feeds the gas monitor
     std::array<float, app::kGasValueCount> gasValues{};  // 0 total gas, 1 to 7 C1 to nC5
@@ -110,6 +120,8 @@ struct WitsGas {
     std::array<float, kComponentCount> componentsToSend{};
     std::int32_t item0101 = 1;
     float co2Maximum = 0;              // largest CO2 since the last booking
+    bool gasSinceBooking = false;      // a total gas came since the last booking attempt
+    std::optional<BookedSample> lastSample;
     gasmon::GASRECORD gasRecord{};
     std::deque<WaitingBooking> waiting;  // oldest first
     bool gasFileFailing = false;         // the gas file's failure was said (once a spell)

@@ -89,7 +89,7 @@ public:
     }
     void ExportCustomLas(std::int32_t, std::int32_t) override {}
     void AddMemo(const QString& text, int x, std::int32_t depth) override { memos.append({text, x, depth}); }
-    void WitsLagDepth(float, int, bool, bool) override {}
+    void WitsLagDepth(float, int, int, bool) override {}
     void CustomLinkLagDepth(float, int, std::int32_t) override {}
     void ClearWitsNewData() override {}
     void ShowBackupReminder(std::int32_t depth, const QString& text) override

@@ -138,6 +138,29 @@ TEST_F(LagTest, TheRebuildCorrectsALagDepthShortOfTheKeptOne)
     EXPECT_LT(driller->LagDepth(), 1014.0f);
 }
 
+// The depth box's half units fill the rings twice as fast as the file grows: on a file of fewer than
+// 1,200 units they come round before it does, and the walk goes on round them, the lag depth following
+// the bottom a lag time behind.
+TEST_F(LagTest, TheLagDepthFollowsWhenTheRingsComeRoundBeforeTheFile)
+{
+    MakeWellOfRates(1000, 1900, 0.2f);
+    SetLastLagTime(2);
+    StartDriller();
+    QStringList standing;
+    for (int unit = 0; unit < 170; ++unit) {
+        Run(4.8);
+        HalfPulse();
+        Run(4.8);
+        Pulse(StepSource::Polled);
+        const float behind = float(well.fileBottomDepth) - driller->LagDepth();
+        if (unit > 20 && (behind < 11 || behind > 14))  // twelve units of ten seconds in two minutes
+            standing << QString::asprintf("%d: %g", well.fileBottomDepth, double(driller->LagDepth()));
+    }
+    EXPECT_GT(driller->Steps().tables.depth[kStepSlots - 1], 0.0f) << "the rings came round";
+    EXPECT_LT(well.fileBottomDepth - well.fileTopDepth, kStepSlots);
+    EXPECT_TRUE(standing.isEmpty()) << standing.size() << ": " << standing.join("; ").toStdString();
+}
+
 TEST_F(LagTest, TheUserCorrectsTheLagDepthWithinTheFile)
 {
     StartOnThirtyMinuteLag(1090);

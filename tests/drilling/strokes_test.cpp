@@ -239,6 +239,7 @@ TEST_F(StrokesTest, LagDepthByPumpedVolume)
     lag.annularVolume = 80;
     driller->SetLag(lag);
     Time().SetStrokes(true);
+    driller->SetLagDepth(0);  // the lag depth never moves up: this walk starts above the start's
     // Each half unit of the file took a minute at 100 strokes: 10 barrels. The step of 1,081 was drilled
     // at 610 barrels and its annulus of metres holds 74.38 x 3.281 = 244.04, that of 1,081.5 at 620 with
     // 74.41 x 3.281 = 244.14: with 860 barrels pumped the returns of 1,081 are up, those of 1,081.5 are not.
@@ -261,6 +262,7 @@ TEST_F(StrokesTest, LagAlarmsByTimeAndByStrokesKeepTheirOwnArming)
     StartCounting();
     testing_support::EditSetup(*driller, [](drilling::DrillerSetup& v) { v.lagAlarmInterval = 10; });
     driller->ClearStepTables();
+    driller->SetLagDepth(0);  // the lag depth never moves up: these walks start above the start's
     testing_support::EditSteps(*driller, [](drilling::DrillerSteps& v) {
         v.stepIndex = 1;
         v.tables.volume[0] = -1;  // up at once by time and by volume

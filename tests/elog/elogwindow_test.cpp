@@ -4,7 +4,6 @@
 #include "app/commandids.h"
 #include "app/elogoffset.h"
 #include "app/opendatafile.h"
-#include "app/tracksettingsof.h"
 #include "elog/curves.h"
 #include "elog/ui/swdialogs.h"
 #include "layout/trackflags.h"
@@ -18,6 +17,7 @@
 #include "support/files.h"
 #include "support/testmain.h"
 #include "support/wells.h"
+#include "tracks/tracksettingsof.h"
 #include "wellfile/wellconfig.h"
 
 #include <QCoreApplication>
@@ -234,7 +234,7 @@ TEST_F(ElogWindow, TheTitleBandAndTheGasTrackKnowTheCurves)
     EXPECT_EQ(title.curves->lastDepth, 1299);
     EXPECT_FALSE(title.importedCurves);
     // Track flag 8 shows RES10, which has data: on the gas track too.
-    const tracks::TrackSettings t = app::TrackSettingsOf(S());
+    const tracks::TrackSettings t = tracks::TrackSettingsOf(S());
     EXPECT_TRUE(t.elogOnGasTrack[0]);
     EXPECT_FALSE(t.elogOnGasTrack[5]);
     ASSERT_NE(S().engines.elogCurves, nullptr);

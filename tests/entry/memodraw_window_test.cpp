@@ -20,7 +20,7 @@ protected:
     void SetUp() override
     {
         ViewTest::SetUp();
-        painters.memos = [this] { return app::MemoSourceOf(s); };
+        painters.memos = [this] { return entry::MemoSourceOf(s); };
         AttachImages(bitmaps, painters);
         SetViewTop(1590);
         s.layout.schemes.trackFlags[layout::FLAG_MEMOS] = 1;
@@ -62,7 +62,7 @@ TEST_F(MemoWindow, APlacedMemoIsPaintedWhereItWasPlacedAndFoundByItsBox)
     EXPECT_EQ(drawn->at.x, 519 + 2 + 2);
     EXPECT_EQ(drawn->at.y, 160 - 10 + 1 - 5 + 12 * 10 + 2);
     EXPECT_EQ(std::int32_t(s.notes.memos[std::size_t(index)].depth), 1601);
-    const entry::MemoHits& hits = s.notes.drawing.hits;
+    const app::MemoHits& hits = s.notes.drawing.hits;
     // The demo's descriptions of the reef's show (1604, 1636) are drawn below it.
     ASSERT_EQ(hits.count, 3);
     EXPECT_EQ(hits.firstMemo + 0, index);

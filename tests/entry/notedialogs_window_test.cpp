@@ -266,7 +266,7 @@ TEST(MemoDialog, ALongDescriptionTypedInOneLineStaysInItsColumn)
     app::LogState& s = window.State();
     s.well.file.viewTopDepth = 2540;
     window.PaintLog();
-    const entry::MemoHits& hits = s.notes.drawing.hits;
+    const app::MemoHits& hits = s.notes.drawing.hits;
     ASSERT_GT(hits.count, 0);
     const int memo = hits.memo[0];
     ASSERT_TRUE(s.notes.memos[std::size_t(memo)].description);

@@ -112,6 +112,12 @@ TEST_F(GasSetupDialog, TheFirstSetupShowsTheDefaultsAndSaveWritesThemWithTheConf
         EXPECT_EQ(d.GetCount(kInstrumentList), 15);
         EXPECT_EQ(d.GetCheck(kPason), platform::BST_CHECKED);
         EXPECT_TRUE(Hidden(d, kSetSpan)) << "no engine to calibrate";
+        // No channel gives the depth until asked: the channel choice waits, greyed, for "Depth On Acromag".
+        EXPECT_EQ(d.GetCheck(kDepthOnModule), platform::BST_UNCHECKED);
+        EXPECT_FALSE(d.Control(kDepthCh3)->isEnabled() || d.Control(kDepthCh4)->isEnabled());
+        EXPECT_TRUE(d.Click(kDepthOnModule));
+        EXPECT_TRUE(d.Control(kDepthCh3)->isEnabled() && d.GetCheck(kDepthCh3) == platform::BST_CHECKED);
+        EXPECT_TRUE(d.Click(kDepthOnModule));
         d.SetText(kElutionC1, "30");
         d.SetText(kChromZero, "40");
         d.SetText(kHwAttenuator, "0");
@@ -151,7 +157,9 @@ TEST_F(GasSetupDialog, AnotherTypeReachesTheConfigurationAtOnceAndCloseWritesNot
         EXPECT_EQ(d.GetText(kHwSpan), "0.10");
         EXPECT_EQ(d.GetText(kChSpan), "0.10");
         EXPECT_TRUE(Hidden(d, kDepthOnModule));
+        EXPECT_FALSE(Hidden(d, kStatusDepthNote)) << "the instrument's status steps the depth";
         ChooseType(d, 4);
+        EXPECT_TRUE(Hidden(d, kStatusDepthNote));
         EXPECT_FALSE(Hidden(d, kPlotMethane));
         d.Click(kPlotMethane);
         EXPECT_EQ(d.GetText(kReadings), "5");

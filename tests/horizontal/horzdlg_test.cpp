@@ -2,7 +2,6 @@
 // controls, zoom and header written through the well's ".hor", what it tells the print set-up and the
 // lithology column, the quick bar's survey button, and a close refused while a dialog of its own is open.
 #include "app/commandids.h"
-#include "app/tracksettingsof.h"
 #include "horizontal/horzplace.h"
 #include "horizontal/ui/horzdlg.h"
 #include "print/printer_commands.h"
@@ -16,6 +15,7 @@
 #include "support/printers.h"
 #include "support/testmain.h"
 #include "support/wells.h"
+#include "tracks/tracksettingsof.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -75,13 +75,13 @@ TEST(HorzWindow, OpensThroughTheCommandAndTellsTheOtherWindows)
         r.lithInOrderEntered = 1;
         r.drawFromDepth = 1200;
     });
-    EXPECT_FALSE(app::TrackSettingsOf(f.S()).lithTextOrder);
+    EXPECT_FALSE(tracks::TrackSettingsOf(f.S()).lithTextOrder);
     EXPECT_FALSE(print::HorizontalViewOf(f.S()).open);
     HorzDlg* view = f.Open();
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(view->windowTitle().startsWith("HORIZONTAL VIEW.."));
     EXPECT_TRUE(f.window.Menu().Find(app::cmd::HorizontalView)->checked);
-    EXPECT_TRUE(app::TrackSettingsOf(f.S()).lithTextOrder);
+    EXPECT_TRUE(tracks::TrackSettingsOf(f.S()).lithTextOrder);
     EXPECT_EQ(view->Image().pixel(10, 10), qRgb(255, 255, 255));
 
     // Width 1200: the scroll bar and the buttons along the bottom; the header moves the scroll range.
@@ -127,7 +127,7 @@ TEST(HorzWindow, OpensThroughTheCommandAndTellsTheOtherWindows)
     f.window.EvCommand(app::cmd::HorizontalView);
     EXPECT_TRUE(f.window.Tools().horzView.isNull());
     EXPECT_FALSE(f.window.Menu().Find(app::cmd::HorizontalView)->checked);
-    EXPECT_FALSE(app::TrackSettingsOf(f.S()).lithTextOrder);
+    EXPECT_FALSE(tracks::TrackSettingsOf(f.S()).lithTextOrder);
     EXPECT_FALSE(print::HorizontalViewOf(f.S()).open);
 }
 

@@ -327,7 +327,8 @@ TEST_F(DepthColumn, PaperGeometry)
     const std::vector<DcText> numbers = Depths();
     ASSERT_EQ(numbers.size(), 2u);
     EXPECT_EQ(numbers[1].at, (POINT{585, 592 + 7}));  // (box right - U / 4, y + R / 4), box right 590
-    EXPECT_EQ(testing_support::TextAt(dc, "Lag Time 20.0"), (POINT{1200 - 20, 277}));
+    // The first row's lag time would stand above the page's first row: it goes where its number does.
+    EXPECT_EQ(testing_support::TextAt(dc, "Lag Time 20.0"), (POINT{1200 - 20, 300 + 7}));
     EXPECT_EQ(testing_support::TextAt(dc, " 1500'"), (POINT{704, 592 - 30}));
     // The box: 5 units left of its right edge.
     EXPECT_EQ(dc.GetPixel(490, 300), kBlack);

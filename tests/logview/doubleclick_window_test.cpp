@@ -197,7 +197,7 @@ TEST_F(DoubleClick, ADescriptionInTheShownColumnOpensWhereItStands)
     app::LogState& s = S();
     ASSERT_TRUE(G.Flag(layout::FLAG_MEMOS) && G.Flag(layout::FLAG_DESCRIPTIONS));
     PaintAt(2540);
-    const entry::MemoHits& hits = s.notes.drawing.hits;
+    const app::MemoHits& hits = s.notes.drawing.hits;
     ASSERT_GT(hits.count, 0);
     const platform::RECT box = hits.boxes[0];
     const wellfile::SVMEMO& memo = s.notes.memos[std::size_t(hits.memo[0])];

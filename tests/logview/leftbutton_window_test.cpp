@@ -206,7 +206,7 @@ TEST_F(LeftButton, ReportMarkersOpenTheirReportsAndDowntimeNotesTheirFiles)
 {
     app::LogState& s = S();
     s.well.showDepthIndex.fill(0);
-    s.well.showDepthIndex[0] = 1100;
+    s.well.showDepthIndex[0] = 1104;
     s.well.reportDepthIndex.fill(0);
     s.well.dstDepthIndex.fill(0);
     s.well.downtimeDepthIndex.fill(0);
@@ -214,7 +214,7 @@ TEST_F(LeftButton, ReportMarkersOpenTheirReportsAndDowntimeNotesTheirFiles)
     PaintAt(1080);
 
     // The show's red box stands above its depth line beside the rate track.
-    const std::optional<QPoint> red = FindColour(qRgb(255, 0, 0), 259 - 20, 260, RowY(1100) - 25, RowY(1100));
+    const std::optional<QPoint> red = FindColour(qRgb(255, 0, 0), 259 - 20, 260, RowY(1104) - 25, RowY(1104));
     ASSERT_TRUE(red);
     const std::int32_t d = window.DepthAtRow(red->y());
     Click(red->x(), red->y(), Qt::NoModifier, false);
@@ -223,7 +223,7 @@ TEST_F(LeftButton, ReportMarkersOpenTheirReportsAndDowntimeNotesTheirFiles)
 
     // A red pixel with no show within 6 units opens nothing.
     PaintAt(1080);
-    s.well.showDepthIndex[0] = 1200;
+    s.well.showDepthIndex[0] = 1204;
     reports.calls.clear();
     Click(red->x(), red->y());
     EXPECT_TRUE(reports.calls.isEmpty());
@@ -236,6 +236,35 @@ TEST_F(LeftButton, ReportMarkersOpenTheirReportsAndDowntimeNotesTheirFiles)
     ASSERT_EQ(doubles().shell.opened.size(), 1);
     EXPECT_EQ(doubles().shell.opened[0].program, s.well.file.currentFolder + "elogdemo-DT@1120.txt");
     EXPECT_TRUE(reports.calls.isEmpty());
+}
+
+// A daily report's marker on a numbered depth stands left of the number, so that both read, and opens
+// its report.
+TEST_F(LeftButton, AMarkerOnANumberedDepthLeavesTheNumberToReadAndOpensItsReport)
+{
+    app::LogState& s = S();
+    s.well.showDepthIndex.fill(0);
+    s.well.dstDepthIndex.fill(0);
+    s.well.reportDepthIndex.fill(0);
+    PaintAt(1080);
+    const QImage plain = window.BackingStore().copy();
+    s.well.reportDepthIndex[0] = 1100;
+    PaintAt(1080);
+    const QImage& marked = window.BackingStore();
+    const int right = G.rate.Right();
+    int ink = 0;
+    for (int y = RowY(1100) - 25; y < RowY(1100); ++y)
+        for (int x = right - 6 * G.unitWidth; x <= right; ++x)
+            if ((plain.pixel(x, y) & 0xFFFFFF) == 0) {
+                ++ink;
+                EXPECT_EQ(marked.pixel(x, y) & 0xFFFFFF, 0u) << "the number is covered at " << x << "," << y;
+            }
+    ASSERT_GT(ink, 20) << "no number at 1100";
+    const std::optional<QPoint> yellow =
+        FindColour(qRgb(255, 255, 0), right - 10 * G.unitWidth, right, RowY(1100) - 25, RowY(1100));
+    ASSERT_TRUE(yellow);
+    Click(yellow->x(), yellow->y(), Qt::NoModifier, false);
+    EXPECT_EQ(reports.calls, QStringList{"daily 1"});
 }
 
 TEST_F(LeftButton, OnTheCompressedScaleAShowIsMarkedOnItsRowAndItsClickOpensIt)

@@ -222,7 +222,7 @@ TEST_F(RightButton, BoxesOpenTheirMemoOrShortReport)
     app::LogState& s = S();
     s.layout.schemes.trackFlags[layout::FLAG_MEMOS] = 1;
     PaintAt(1040);
-    entry::MemoHits& hits = s.notes.drawing.hits;
+    app::MemoHits& hits = s.notes.drawing.hits;
     ASSERT_GT(s.notes.memoCount, 1);
     hits.Clear();
     hits.Add({400, 300, 500, 340}, 1);

@@ -71,7 +71,7 @@ struct NotesWalk {
     std::optional<platform::RECT> Box(const char* text)
     {
         e.PaintAt(1190);
-        const entry::MemoHits& hits = w.State().notes.drawing.hits;
+        const app::MemoHits& hits = w.State().notes.drawing.hits;
         for (int k = 0; k < hits.count; ++k)
             if (platform::FieldText(w.State().notes.memos[std::size_t(hits.memo[std::size_t(k)])].text) == text)
                 return hits.boxes[std::size_t(k)];
@@ -130,7 +130,7 @@ TEST(ManualEnterNotes, DescriptionsFramedTypedStoredChangedMovedAndMarked)
     QList<int> free;
     for (int y = t.g.topMargin + 25; y + 100 < w.State().view.logAreaBottom && free.size() < 4; y += 10) {
         bool taken = false;
-        const entry::MemoHits& hits = w.State().notes.drawing.hits;
+        const app::MemoHits& hits = w.State().notes.drawing.hits;
         for (int k = 0; k < hits.count; ++k) {
             const platform::RECT& b = hits.boxes[std::size_t(k)];
             taken = taken || (b.left < gasX + 200 && b.right > left && b.top < y + 100 && b.bottom > y - 20);

@@ -64,9 +64,9 @@ protected:
 
 TEST_F(PrintedLog, TheRestsPageSetsEachBoxApartInsideThePage)
 {
-    // The rows end at 1802: the report at 1800 (its mud box under its drilling-parameter box, both in the
-    // same slot) goes on on a page of its own after the log.
-    const QString pdf = Print(1000, 1802);
+    // The rows end at 1800 at the foot of the sixth page: the report at 1800 (its mud box under its
+    // drilling-parameter box, both in the same slot) goes on on a page of its own after the log.
+    const QString pdf = Print(1021, 1800);
     ASSERT_FALSE(pdf.isEmpty());
     const int pages = testing_support::PdfPageCount(pdf);
     const QSizeF paper = testing_support::PdfPageSize(pdf);
@@ -316,6 +316,40 @@ TEST_F(PrintedLog, EveryPrintedWordStandsOnThePageApartAndBothCurveHeadsAcrossTh
         if (w.page == 1 && w.yMin < 30)
             top << w.text;
     EXPECT_TRUE(top.join(' ').contains("Demo Petroleum Ltd. Demo 7-21 Elog")) << top.join(' ').toStdString();
+}
+
+// The demo printed from 1000 to 2600 with the full header and with the short one: every word whole on
+// the sheet and over no other (a note carried over to a page written once, the tops' names clear of the
+// curve heads, the slide letters on the page), the top "Main Sand" named, the depth numbers a record of
+// 0.08 in (5.76 pt) apart on every page within a printer pixel (300 dpi), and the set-up's Length what
+// prints: 1600 rows of 0.08 in and the header.
+TEST_F(PrintedLog, TheDemoPrintsTrueToScaleEveryWordOnTheSheetAndOnce)
+{
+    for (const bool shortHeader : {false, true}) {
+        QString length;
+        const QString pdf = Print(1000, 2600, [&](platform::Dialog& d) {
+            if (shortHeader)
+                d.Click(print::setupid::ShortHeader);
+            d.SetText(print::setupid::StartDepth, QStringLiteral("1000"));
+            d.SetText(print::setupid::EndDepth, QStringLiteral("2600"));
+            d.Command(print::setupid::EndDepth, platform::EN_KILLFOCUS);
+            length = d.GetText(print::setupid::Length);
+        });
+        ASSERT_FALSE(pdf.isEmpty());
+        EXPECT_EQ(length, shortHeader ? "129 inches" : "131 inches");  // the headers 1.1 in and 3 in
+        const std::vector<PdfWord> words = testing_support::PdfWords(pdf);
+        const QStringList amiss =
+            testing_support::MisplacedWords(words, QRectF(QPointF(0, 0), testing_support::PdfPageSize(pdf)));
+        EXPECT_TRUE(amiss.isEmpty()) << shortHeader << "\n" << amiss.join("\n").toStdString();
+        const QStringList off = testing_support::OffScale(words, 5.76, 72.0 / 300);
+        EXPECT_TRUE(off.isEmpty()) << shortHeader << "\n" << off.join("\n").toStdString();
+        int mainSand = 0;
+        for (const PdfWord& main : words)
+            for (const PdfWord& sand : words)
+                mainSand += main.text == "Main" && sand.text == "Sand" && main.page == sand.page &&
+                            std::abs(main.yMin - sand.yMin) < 1 && sand.xMin > main.xMax;
+        EXPECT_GE(mainSand, 1) << shortHeader;
+    }
 }
 
 // A well of a chromatograph company (its first record's company text) prints C1 to nC4 as the screen

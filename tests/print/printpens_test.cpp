@@ -122,7 +122,7 @@ TEST(PrintPens, PaperDeviceTakesThePrintGeometryPensAndFlags)
     FillPaperDevice(s, paper);
     EXPECT_TRUE(paper.printing);
     EXPECT_TRUE(paper.colourPrinting);
-    EXPECT_TRUE(paper.rowStep);  // set from start-up
+    EXPECT_FALSE(paper.rowStep);  // one row height a record on every printer
     EXPECT_EQ(paper.printer.rowHeight, 24);
     EXPECT_EQ(paper.printer.unitWidth, 30);
     EXPECT_EQ(paper.printPens[logview::PRINT_PEN_THIN_GRID], (PenSpec{RGB(128, 128, 128), 1, 0}));

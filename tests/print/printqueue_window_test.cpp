@@ -32,6 +32,17 @@ protected:
         ASSERT_TRUE(testing_support::ShowDemoWindow(window));
     }
 
+    // File > Print from `start` to `end`.
+    void PrintLog(int start, int end)
+    {
+        platform::Dialog::QueueTestScript([=](platform::Dialog& d) {
+            d.SetText(print::setupid::StartDepth, QString::number(start));
+            d.SetText(print::setupid::EndDepth, QString::number(end));
+            d.Click(platform::IDOK);
+        });
+        window.EvCommand(app::cmd::Print);
+    }
+
     // The words of what the queue wrote, each inside the paper's printable area (a quarter inch, 18 pt,
     // in from each edge) and over no other.
     QStringList Printed(const QSizeF& paper)
@@ -56,12 +67,7 @@ TEST_F(PrintQueue, TheLogGoesOnTheQueuesPaperAndADailyReportOnTheLocalesCutSheet
 {
     const testing_support::LocaleScope metric(QLocale(QLocale::German, QLocale::Germany));
     app::LogState& s = window.State();
-    platform::Dialog::QueueTestScript([](platform::Dialog& d) {
-        d.SetText(print::setupid::StartDepth, QStringLiteral("1000"));
-        d.SetText(print::setupid::EndDepth, QStringLiteral("1100"));
-        d.Click(platform::IDOK);
-    });
-    window.EvCommand(app::cmd::Print);
+    PrintLog(1000, 1100);
     ASSERT_NE(s.print.printer, nullptr);
     const platform::PrinterInfo info = s.print.printer->Info();
     EXPECT_EQ(info.deviceName, server.Queue());
@@ -84,4 +90,20 @@ TEST_F(PrintQueue, TheLogGoesOnTheQueuesPaperAndADailyReportOnTheLocalesCutSheet
     EXPECT_TRUE(words.join(' ').contains("DAILY DRILLING REPORT"));
     // The queue has its own paper back.
     EXPECT_EQ(s.print.printer->Page().paper, QSizeF(1071, 792));
+}
+
+// The demo printed from 1000 to 2600: every word inside the printable area and over no other (a row is
+// printed on one page, whole, and a note carried over to a page written once), the top "Main Sand"
+// named, and the depth numbers a record of 0.08 in (5.76 pt) apart on every page within a printer pixel.
+TEST_F(PrintQueue, TheDemoPrintsTrueToScaleInsideThePrintableArea)
+{
+    app::LogState& s = window.State();
+    PrintLog(1000, 2600);
+    ASSERT_NE(s.print.printer, nullptr);
+    const int dpi = s.print.printer->Info().dpiY;
+    ASSERT_TRUE(server.WaitForJob(60000)) << "the queue wrote no log";
+    const QStringList words = Printed({1071, 792});
+    EXPECT_TRUE(words.join(' ').contains("Main Sand"));
+    const QStringList off = testing_support::OffScale(testing_support::PdfWords(server.Output()), 5.76, 72.0 / dpi);
+    EXPECT_TRUE(off.isEmpty()) << dpi << " dpi\n" << off.join('\n').toStdString();
 }

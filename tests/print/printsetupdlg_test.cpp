@@ -120,24 +120,26 @@ protected:
 
 }  // namespace
 
+// The length the log prints to: a record a row of 0.08 in (1000 rows, 80 in), five records a row on the
+// ten-foot scale, and the full header's 3 in.
 TEST_F(PrintSetupDialog, LengthEstimateFollowsTheRangeTheHeaderAndTheScale)
 {
     Setup([](Dialog& d) {
         EXPECT_EQ(d.windowTitle(), "STRATIV PRINT SETUP");
         SetRange(d, "1000", "2000");
-        EXPECT_EQ(d.GetText(Length), "62 inches");
+        EXPECT_EQ(d.GetText(Length), "83 inches");
         d.Click(FullHeader);
-        EXPECT_EQ(d.GetText(Length), "50 inches");
+        EXPECT_EQ(d.GetText(Length), "80 inches");
         d.Click(FullHeader);
         d.SetText(StartDepth, "1500");
-        EXPECT_EQ(d.GetText(Length), "62 inches");  // only leaving the edit recomputes it
+        EXPECT_EQ(d.GetText(Length), "83 inches");  // only leaving the edit recomputes it
         d.Command(StartDepth, platform::EN_KILLFOCUS);
-        EXPECT_EQ(d.GetText(Length), "37 inches");
+        EXPECT_EQ(d.GetText(Length), "43 inches");
     });
     s.print.scaleKind = 3;
     Setup([](Dialog& d) {
         SetRange(d, "1000", "2000");
-        EXPECT_EQ(d.GetText(Length), "22 inches");
+        EXPECT_EQ(d.GetText(Length), "19 inches");
     });
 }
 

@@ -102,8 +102,8 @@ TEST_F(ShortReportPrint, EveryLineIsPrintedAndACutBoxGoesOnOnTheNextPage)
 {
     // A report every five depth units, each line's value unique ("W1053"): drilling-parameter boxes of
     // six lines in two columns, so that a page's foot may cut two at once, and every second report with a
-    // mud box of six lines in a third. The pages' rows end at 1104, 1244, 1384 ..., a little
-    // below the paper's foot.
+    // mud box of six lines in a third. The pages' rows end at 1099, 1235, 1371 ..., at the
+    // paper's foot.
     std::vector<QREPORT> list;
     for (std::int32_t depth = 1053; depth < 1880; depth += 5) {
         const bool mud = list.size() % 2 == 0;
@@ -163,16 +163,16 @@ TEST_F(ShortReportPrint, TheLastPageKeepsItsBoxesWholeAndThePrintSaysWhereItWent
     for (const char* key : {"W", "R", "P", "S", "C", "D"})
         EXPECT_EQ(lines[key + QStringLiteral("1898")], std::vector<int>{pages}) << key;
 
-    // A last page whose rows reach below the paper's foot (the second page's end at 1242): the rest of
-    // a box there goes on at the top of a page of its own.
-    list = {Mechanical(1236, 6), Mechanical(1238, 1)};
+    // A last page whose rows end at the paper's foot (the second page holds rows to 1235): the rest of a
+    // box there goes on at the top of a page of its own.
+    list = {Mechanical(1230, 6), Mechanical(1232, 1)};
     WriteReports(list);
-    pdf = Print(1000, 1242);
+    pdf = Print(1000, 1234);
     EXPECT_EQ(testing_support::PdfPageCount(pdf), 3);
     lines = LinePages(pdf);
-    for (const char* depth : {"1236", "1238"})
+    for (const char* depth : {"1230", "1232"})
         for (const char* key : {"W", "R", "P", "S", "C", "D"})
             EXPECT_EQ(lines[key + QString(depth)].size(), 1u) << key << depth;
-    EXPECT_EQ(lines["W1238"], std::vector<int>{2});
-    EXPECT_EQ(lines["D1238"], std::vector<int>{3});
+    EXPECT_EQ(lines["W1232"], std::vector<int>{2});
+    EXPECT_EQ(lines["D1232"], std::vector<int>{3});
 }

@@ -79,7 +79,7 @@ TEST_F(EraseWindow, TheSlotNumbersGoWithTheDialogsThatWroteThem)
     S().layout.schemes.trackFlags[layout::FLAG_MEMOS] = 1;
     window.InvalidateLog();
     const QImage before = Shown();
-    const entry::MemoHits& hits = S().notes.drawing.hits;
+    const app::MemoHits& hits = S().notes.drawing.hits;
     ASSERT_GT(hits.count, 0);
     const platform::RECT box = hits.boxes[0];
     const int clientTop = window.menuWidget()->height();

@@ -260,8 +260,8 @@ TEST_P(RealXLabels, AccessorySymbolsStayInsideTheLithologyColumns)
         << "symbols past the interpreted column, which ends before " << interpretedEnd;
 }
 
-// The demo seen from 2200: the show marker at 2218 is a red box beside the rate track with an "S" in
-// it. One click on the letter's first dark pixel opens the show's report.
+// The demo seen from 2200: the show marker at 2220 is a red box with an "S" in it beside the rate track,
+// left of the depth number 2220. One click on the letter's first dark pixel opens the show's report.
 TEST_P(RealXLabels, OneClickOnAShowMarkersLetterOpensItsReport)
 {
     EditConfig([](wellfile::WellConfig& c) { c.viewTopDepth = 2200; });
@@ -270,7 +270,7 @@ TEST_P(RealXLabels, OneClickOnAShowMarkersLetterOpensItsReport)
     const auto red = [&shot](int px, int py) { return (shot.pixel(px, py) & 0xFFFFFF) == 0xFF0000; };
     QPoint letter(-1, -1);  // near black, with the box's red left of it and right of it on its row
     for (int py = top; py < shot.height() && letter.x() < 0; ++py)
-        for (int px = rateRight - 2 * kRow; px < rateRight - 2 && letter.x() < 0; ++px)
+        for (int px = rateRight - 8 * kRow; px < rateRight - 2 && letter.x() < 0; ++px)
             if (qGray(shot.pixel(px, py)) < 50 && red(px - 1, py) && (red(px + 1, py) || red(px + 2, py) || red(px + 3, py)))
                 letter = QPoint(px, py);
     ASSERT_GE(letter.x(), 0) << "no show marker on the log";

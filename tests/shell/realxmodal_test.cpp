@@ -12,8 +12,6 @@
 #include "support/wells.h"
 #include "support/xsession.h"
 #include "wellfile/record.h"
-#include "wellfile/wellconfig.h"
-#include "wits/custwitscfg.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -50,21 +48,7 @@ protected:
     // station the feed's client), every unit booked however quickly it was drilled.
     void DrillingDemoWell(std::int32_t last = demo::DemoWellShape{}.lastDepth)
     {
-        ASSERT_TRUE(demo::MakeDemoWell(folder, demo::DemoWellShape{.lastDepth = last}));
-        ASSERT_TRUE(EditWellConfig(folder + "elogdemo.cfg", [](wellfile::WellConfig& cfg) {
-            cfg.drillingAtExit = 1;
-            cfg.witsLinkOn = 1;
-            cfg.useWitsDepth = 1;
-            cfg.minSecondsPerUnit = 0;
-        }));
-        wits::CUSTWITSCFG feed{};
-        wits::DefaultCustWitsConfig(feed);
-        feed.witsOnTcp = 1;
-        feed.tcpServer = 0;
-        feed.tcpPort = rigServer.serverPort();
-        const int loopback[4] = {127, 0, 0, 1};
-        std::memcpy(feed.serverAddress, loopback, sizeof loopback);
-        ASSERT_EQ(wits::WriteCustWitsConfig(folder, "elogdemo", feed), 1);
+        ASSERT_TRUE(MakeDrillingDemoWell(folder, rigServer.serverPort(), last));
     }
 
     // The program's first start, drilling; the rig's feed connected.

@@ -1,7 +1,7 @@
 // Save As: the cleaned name, the well's file set copied whole, and the copy opened when asked.
 #include "app/commandids.h"
 #include "app/opendatafile.h"
-#include "app/wellcopy.h"
+#include "exchange/wellcopy.h"
 #include "shell/ui/logwindow.h"
 #include "support/demowindow.h"
 #include "support/files.h"
@@ -83,7 +83,7 @@ struct SaveAsFixture {
 QStringList AllSideFiles()
 {
     QStringList all;
-    for (const char* ext : app::kWellSideFiles)
+    for (const char* ext : exchange::kWellSideFiles)
         all << ext;
     return all;
 }
@@ -166,7 +166,7 @@ TEST(SaveAs, ACopyThatCannotBeMadeSaysSoAndLeavesNothing)
 
     // A data file that is not there: the system's "no such file".
     QString from = f.folder + "missing.svm", to = f.targetFolder + "E.svm";
-    EXPECT_EQ(app::CopyFileChecked(f.S(), f.neighbours, from, to), 0);
+    EXPECT_EQ(exchange::CopyFileChecked(f.S(), f.neighbours, from, to), 0);
     EXPECT_EQ(doubles().prompter.messages.back().text,
               QString("Copy Failed,\n\rAccess Denied \n\rError %1 \n\r %2 to %3").arg(ENOENT).arg(f.folder + "missing.SVM", to));
     EXPECT_FALSE(QFileInfo::exists(f.targetFolder + "E.SVM"));
@@ -254,7 +254,7 @@ TEST(SaveAs, WhileDrillingItBacksUpToADriveAndKeepsTheDrillingSetting)
     // The plug-back copy made while drilling takes the gas monitor's settings beside the copy.
     WriteBytes(s.well.file.currentFolder + "gasmon.cfg", QByteArray(1668, 'g'));
     QString from = f.path, to = f.targetFolder + "H.svm";
-    EXPECT_EQ(app::CopyFileChecked(s, f.neighbours, from, to), 1);
+    EXPECT_EQ(exchange::CopyFileChecked(s, f.neighbours, from, to), 1);
     EXPECT_EQ(ReadBytes(f.targetFolder + "gasmon.cfg"), QByteArray(1668, 'g'));
 }
 

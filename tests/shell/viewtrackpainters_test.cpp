@@ -5,7 +5,7 @@
 #include "platform/draw/dc.h"
 #include "support/images.h"
 #include "support/viewfixture.h"
-#include "app/tracksettingsof.h"
+#include "tracks/tracksettingsof.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@ TEST_F(ViewTest, GasCurvesDrawThroughTheWindowsPainterSet)
     s.well.config.logGasScale = 1;
     s.options.hotwire = true;
     shell::ViewPainters painters;
-    painters.trackSettings = [this] { return app::TrackSettingsOf(s); };
+    painters.trackSettings = [this] { return tracks::TrackSettingsOf(s); };
     painters.trackState = &s.trackPainters;
 
     const logview::ViewGeometry g = Geometry();  // gas track 739-1054, 35 cells of 9
@@ -46,7 +46,7 @@ TEST_F(ViewTest, GasCurvesDrawThroughTheWindowsPainterSet)
 TEST_F(ViewTest, TopsAndShowColumnsDrawThroughTheWindowsPainterSet)
 {
     shell::ViewPainters painters;
-    painters.tops = [this] { return app::TopsViewOf(s); };
+    painters.tops = [this] { return tracks::TopsViewOf(s); };
     const logview::ViewGeometry g = Geometry();  // rate track from 9, porosity 319-346
     ASSERT_EQ(g.porosity.Right(), 346);
 
@@ -86,7 +86,7 @@ TEST_F(ViewTest, TheCustomCurveValuesTakeTheOpenWellsSettingsAndTheViewWritesDow
     s.customTracks.data = std::make_unique<layout::CUSTOMDATA>(&s.customTracks.host, false);
     s.customTracks.data->extLastDepth = 1190;
     s.customTracks.data->defaultMotorFactor = 0.2f;
-    const tracks::CurveValueSettings v = app::CurveValueSettingsOf(s);
+    const tracks::CurveValueSettings v = tracks::CurveValueSettingsOf(s);
     EXPECT_EQ(v.profile, s.well.loggerId);
     EXPECT_TRUE(v.fitData);
     EXPECT_FLOAT_EQ(v.realTimeDepthMargin, 12.5f);

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <map>
 #include <optional>
 
 namespace testing_support {
@@ -127,6 +129,54 @@ QStringList MisplacedWords(const std::vector<PdfWord>& words, const QRectF& area
         }
     }
     return amiss;
+}
+
+QStringList OffScale(const std::vector<PdfWord>& words, double pointsPerUnit, double tolerance)
+{
+    // The depth numbers stand right-aligned in one column: the right edge most multiples of ten share.
+    std::vector<const PdfWord*> tens;
+    std::map<long, int> rightEdges;
+    for (const PdfWord& w : words) {
+        bool number = false;
+        const int value = w.text.toInt(&number);
+        if (number && value > 0 && value % 10 == 0) {
+            tens.push_back(&w);
+            ++rightEdges[std::lround(w.xMax * 10)];
+        }
+    }
+    QStringList off;
+    if (tens.empty())
+        return off;
+    const long column =
+        std::max_element(rightEdges.begin(), rightEdges.end(), [](auto& a, auto& b) { return a.second < b.second; })->first;
+    // Each page's numbers from its top.
+    std::map<std::pair<int, double>, const PdfWord*> down;
+    for (const PdfWord* w : tens)
+        if (std::lround(w->xMax * 10) == column)
+            down[{w->page, w->yMin}] = w;
+    std::map<int, int> printed;
+    for (const auto& [at, w] : down)
+        ++printed[w->text.toInt()];
+    for (int d = printed.begin()->first; d <= printed.rbegin()->first; d += 10)
+        if (printed[d] != 1)
+            off << QStringLiteral("%1 printed %2 times").arg(d).arg(printed[d]);
+    const PdfWord* first = nullptr;
+    for (const auto& [at, w] : down) {
+        if (!first || first->page != w->page) {
+            first = w;
+            continue;
+        }
+        const double expected = (w->text.toInt() - first->text.toInt()) * pointsPerUnit;
+        const double measured = w->yMin - first->yMin;
+        if (std::abs(measured - expected) > tolerance)
+            off << QStringLiteral("page %1: %2 stands %3 pt below %4, not %5")
+                       .arg(w->page)
+                       .arg(w->text)
+                       .arg(measured, 0, 'f', 2)
+                       .arg(first->text)
+                       .arg(expected, 0, 'f', 2);
+    }
+    return off;
 }
 
 }  // namespace testing_support

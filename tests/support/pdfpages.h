@@ -40,4 +40,10 @@ std::vector<PdfWord> PdfWords(const QString& pdf);
 // height do, are apart). Empty when every word stands whole inside the area and apart from the others.
 QStringList MisplacedWords(const std::vector<PdfWord>& words, const QRectF& area);
 
+// What is off the scale of a printed log, one line each: a depth number (a multiple of ten, in the column
+// where most of them stand) whose distance down its page from the page's first number is not
+// `pointsPerUnit` a depth unit within `tolerance` points, and a number printed twice or left out between
+// the first and the last. Empty when the log is printed whole, once, true to the scale on every page.
+QStringList OffScale(const std::vector<PdfWord>& words, double pointsPerUnit, double tolerance);
+
 }  // namespace testing_support

@@ -1,10 +1,12 @@
 #include "support/wells.h"
 
 #include "app/logstate.h"
+#include "demo/demowell.h"
 #include "platform/folders.h"
 #include "platform/text.h"
 #include "support/files.h"
 #include "support/testmain.h"
+#include "wits/custwitscfg.h"
 
 #include <QDir>
 
@@ -68,6 +70,26 @@ wellfile::WellPlace MakePlace(const QString& wellName)
     QDir().mkpath(p.dataFolder);
     QDir().mkpath(p.currentFolder);
     return p;
+}
+
+bool MakeDrillingDemoWell(const QString& folder, std::uint16_t port, std::int32_t lastDepth)
+{
+    if (!demo::MakeDemoWell(folder, demo::DemoWellShape{.lastDepth = lastDepth}) ||
+        !EditWellConfig(folder + "elogdemo.cfg", [](wellfile::WellConfig& cfg) {
+            cfg.drillingAtExit = 1;
+            cfg.witsLinkOn = 1;
+            cfg.useWitsDepth = 1;
+            cfg.minSecondsPerUnit = 0;
+        }))
+        return false;
+    wits::CUSTWITSCFG feed{};
+    wits::DefaultCustWitsConfig(feed);
+    feed.witsOnTcp = 1;
+    feed.tcpServer = 0;
+    feed.tcpPort = port;
+    const int loopback[4] = {127, 0, 0, 1};
+    std::memcpy(feed.serverAddress, loopback, sizeof loopback);
+    return wits::WriteCustWitsConfig(folder, "elogdemo", feed) == 1;
 }
 
 bool EditWellConfig(const QString& cfgPath, const std::function<void(wellfile::WellConfig&)>& edit)

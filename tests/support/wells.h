@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 
 namespace app {
@@ -35,5 +36,10 @@ wellfile::WellPlace MakePlace(const QString& wellName);
 // Reads the well's settings file `cfgPath`, hands them to `edit` and writes them back; false (and the
 // file left as it was) when it does not hold one whole set.
 bool EditWellConfig(const QString& cfgPath, const std::function<void(wellfile::WellConfig&)>& edit);
+
+// The demo well ending at `lastDepth` in `folder`, left drilling at its last exit, its depth from a rig's
+// WITS feed that calls `port` on loopback (the station the feed's client), every unit booked however
+// quickly it was drilled; false when a file could not be made.
+bool MakeDrillingDemoWell(const QString& folder, std::uint16_t port, std::int32_t lastDepth);
 
 }  // namespace testing_support

@@ -1,7 +1,6 @@
 // The row of a step booked over WITS, drawn on the demo well's log: through the window's painters it
 // matches a whole paint of the same records; by profile the chromatograph track instead of the gas
 // curves; and only an invalidation, or nothing, where the row may not be drawn now.
-#include "app/tracksettingsof.h"
 #include "app/wellservices.h"
 #include "shell/draw/viewpainters.h"
 #include "logview/ui/logview.h"
@@ -10,6 +9,7 @@
 #include "support/testmain.h"
 #include "support/viewfixture.h"
 #include "support/witsengine.h"
+#include "tracks/tracksettingsof.h"
 #include "wellfile/datafile.h"
 #include "wits/wits.h"
 #include "wits/witsalarmhost.h"
@@ -73,7 +73,7 @@ protected:
 TEST_F(BookedRow, TheBookedRowsGasTrackIsWhatAWholePaintDrawsThere)
 {
     shell::ViewPainters painters;
-    painters.trackSettings = [this] { return app::TrackSettingsOf(s); };
+    painters.trackSettings = [this] { return tracks::TrackSettingsOf(s); };
     painters.trackState = &s.trackPainters;
     AttachImages(bitmaps, painters);
     const auto paint = [this] {
@@ -105,7 +105,7 @@ TEST_F(BookedRow, TheBookedRowsGasTrackIsWhatAWholePaintDrawsThere)
 TEST_F(BookedRow, ABookingUnderATenthDepthKeepsItsDepthLine)
 {
     shell::ViewPainters painters;
-    painters.trackSettings = [this] { return app::TrackSettingsOf(s); };
+    painters.trackSettings = [this] { return tracks::TrackSettingsOf(s); };
     painters.trackState = &s.trackPainters;
     AttachImages(bitmaps, painters);
     // 1620's line lies on the top pixel row of 1621's row, y 460, across the gas track.

@@ -168,6 +168,22 @@ TEST_F(CustWits, AJumpMarksOneStepAndTheHoleDepthCountsTheAnswerOnce)
     testing_support::EditSteps(*lw.driller, [](drilling::DrillerSteps& v) { v.stepPending = 0; });
     Item("0110", "1205.9");
     EXPECT_EQ(lw.driller->Steps().stepPending, 0);
+
+    // The depth from WITS, a jump of two units past the answer before: the file catches up, no step.
+    drilling::DrillerSetup setup = lw.driller->Setup();
+    setup.depthFromWits = 1;
+    lw.driller->SetSetup(setup);
+    Item("0110", "1208.1");
+    EXPECT_EQ(corrections, QList<int>({1208}));
+    EXPECT_EQ(lw.driller->Steps().stepPending, 0);
+    EXPECT_EQ(link->Depth().trackedDepth, 1208);
+
+    // Fast drilling: a frame less than two units on that crosses two unit lines books both units.
+    Item("0110", "1210.05");
+    EXPECT_EQ(corrections.size(), 1);
+    EXPECT_EQ(lw.driller->Steps().stepPending, 1);
+    EXPECT_EQ(lw.driller->Steps().riseUnits, 2);
+    EXPECT_EQ(link->Depth().trackedDepth, 1210);
 }
 
 TEST_F(CustWits, TheUnmannedUnitStepsTheNextUnitAndCorrectsAnyOtherChange)

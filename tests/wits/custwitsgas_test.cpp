@@ -9,7 +9,6 @@
 #include "gasmon/autogas.h"
 #include "gasmon/gasfile.h"
 #include "gasmon/gashost.h"
-#include "app/tracksettingsof.h"
 #include "shell/draw/viewpainters.h"
 #include "logview/ui/logview.h"
 #include "platform/draw/dc.h"
@@ -20,6 +19,7 @@
 #include "support/testmain.h"
 #include "support/wells.h"
 #include "support/witsengine.h"
+#include "tracks/tracksettingsof.h"
 #include "wellfile/datafile.h"
 #include "wits/custwits.h"
 #include "wits/witsalarmhost.h"
@@ -467,7 +467,7 @@ TEST_F(CustBookedRow, TheBookedRowsGasTrackIsWhatAWholePaintDrawsThere)
     logview::ViewBitmaps bitmaps;
     logview::LogView view;
     shell::ViewPainters painters;
-    painters.trackSettings = [this] { return app::TrackSettingsOf(s); };
+    painters.trackSettings = [this] { return tracks::TrackSettingsOf(s); };
     painters.trackState = &s.trackPainters;
     AttachImages(bitmaps, painters);
     app::WellServices services;

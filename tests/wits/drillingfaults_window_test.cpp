@@ -265,48 +265,51 @@ TEST_F(DrillingFaults, EachRestartAfterAKillWhileDrillingSaysSoAndTakesTheFileTo
     }
 }
 
-// While connected, a rig that jumps several units steps one; the file behind the rig is said on the
-// status line at every frame, steps flowing or not, in one box a spell, until Options > Correct File
-// Depth sets the file to the rig's depth.
-TEST_F(DrillingFaults, ARigPastTheFileIsSaidEveryFrameUntilTheFileDepthIsCorrected)
+// While connected, a rig whose hole depth jumps takes the file to its depth as after a restart: the units
+// between hold nothing, one box a jump names them, and each later record holds its own depth's values. A
+// file set behind the rig by hand is said at every frame, in one box a spell, until it is set to the rig's.
+TEST_F(DrillingFaults, ARigThatJumpsIsCaughtUpWithAndAFileLeftBehindItIsSaidEveryFrameUntilCorrected)
 {
     shell::LogWindow w(nullptr, QStringLiteral("StrativM"));
     Open(w);
     w.EvCommand(app::cmd::Drilling);
     ASSERT_TRUE(Connect(w));
-    Frame(w, kBottom + 0.5);
-    Frame(w, kBottom + 1.0);
-    Frame(w, kBottom + 4.0);  // three units at once: one step
-    ASSERT_EQ(w.State().well.file.fileBottomDepth, kBottom + 2);
-    ASSERT_EQ(Boxes("File Depth").size(), 1);
-    EXPECT_TRUE(Boxes("File Depth")[0].startsWith(
-        "The rig's hole depth 2254.00 is past the data file's bottom depth 2251"));
-    for (double hole : {4.5, 5.0, 5.5, 6.0}) {  // a step at each whole unit, the gap the same
+    for (double hole : {0.3, 1.3, 4.3, 4.8, 5.3, 5.8, 6.3})  // three units at once from 2251.3
+        Frame(w, kBottom + hole);
+    ASSERT_EQ(w.State().well.file.fileBottomDepth, kBottom + 6);
+    EXPECT_EQ(Boxes("File Depth"), QStringList("The rig's hole depth 2254 was past the data file's bottom depth 2251: "
+                                               "the file depth was corrected to 2254, depths 2252 to 2254 not logged."));
+    const std::vector<wellfile::RECORD> records = Records();
+    for (std::int32_t depth = kBottom + 1; depth <= kBottom + 6; ++depth) {
+        const float wob = depth == kBottom + 1 || depth > kBottom + 4 ? float(WobOf(depth)) : 0.0f;
+        EXPECT_EQ(float(records[std::size_t(depth - kTop)].weightOnBit[1]), wob) << depth;
+    }
+    Frame(w, kBottom + 9.3);
+    ASSERT_EQ(w.State().well.file.fileBottomDepth, kBottom + 9);
+    EXPECT_EQ(Boxes("File Depth").size(), 2) << "a box a jump";
+
+    // Set two units behind the rig: the file steps with the rig's units, the gap said at every frame.
+    doubles().prompter.inputAnswers.push_back(QString::number(kBottom + 7));
+    doubles().prompter.answers.assign({platform::IDOK, platform::IDOK});
+    w.EvCommand(app::cmd::CorrectFileDepth);
+    for (double hole : {9.8, 10.3, 10.8, 11.3}) {
         Frame(w, kBottom + hole);
         const QString depths = QString::number(kBottom + hole, 'f', 2);
         EXPECT_TRUE(Status(w).contains(depths) && Status(w).contains("Options > Correct File Depth"))
             << hole << ": " << Status(w).toStdString();
     }
-    ASSERT_EQ(w.State().well.file.fileBottomDepth, kBottom + 4);
-    EXPECT_EQ(Boxes("File Depth").size(), 1) << "one box a spell";
+    ASSERT_EQ(w.State().well.file.fileBottomDepth, kBottom + 10);
+    EXPECT_EQ(Boxes("File Depth").size(), 3) << "one box a spell";
 
     // Options > Correct File Depth to the rig's depth: the gap is gone and the next unit holds its own values.
-    doubles().prompter.inputAnswers.push_back(QString::number(kBottom + 6));
+    doubles().prompter.inputAnswers.push_back(QString::number(kBottom + 11));
     doubles().prompter.answers.push_back(platform::IDOK);
     w.EvCommand(app::cmd::CorrectFileDepth);
-    ASSERT_EQ(w.State().well.file.fileBottomDepth, kBottom + 6);
-    Frame(w, kBottom + 6.5);
+    Frame(w, kBottom + 11.8);
     EXPECT_FALSE(Status(w).contains("Correct File Depth")) << Status(w).toStdString();
-    Frame(w, kBottom + 7.0);
-    const std::vector<wellfile::RECORD> records = Records();
-    ASSERT_EQ(records.back().depth, kBottom + 7);
-    EXPECT_EQ(float(records.back().weightOnBit[1]), float(WobOf(kBottom + 7)));
-    EXPECT_EQ(float(records[std::size_t(kBottom + 5 - kTop)].weightOnBit[1]), 0.0f) << "unlogged";
-
-    // A second spell has its box.
-    Frame(w, kBottom + 9.0);
-    Frame(w, kBottom + 9.2);
-    EXPECT_EQ(Boxes("File Depth").size(), 2);
+    Frame(w, kBottom + 12.3);
+    ASSERT_EQ(Records().back().depth, kBottom + 12);
+    EXPECT_EQ(float(Records().back().weightOnBit[1]), float(WobOf(kBottom + 12)));
 }
 
 }  // namespace

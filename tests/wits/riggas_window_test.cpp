@@ -10,6 +10,7 @@
 #include "platform/ui/dialog.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -210,33 +211,41 @@ TEST_F(RigGas, UnitsKeptWhenDrillingGoesOffAreWrittenIfTheFileTakesThemElseSaid)
     EXPECT_EQ(Boxes("File Error").filter(said).size(), 1) << Boxes("File Error").join("|").toStdString();
 }
 
-// Options > Correct File Depth past the rig's last hole depth: the next step is the first whole unit past
-// the new depth that the rig reaches, each record holding its own depth's values.
+// Options > Correct File Depth to 3 units past the rig while the rig sends its present depth before,
+// under the boxes and after, then drills on: depths above the one set move nothing, the first whole unit
+// past it is the next step, and each record from there holds its own depth's values. Twice.
 TEST_F(RigGas, AfterTheFileDepthIsSetPastTheRigTheNextStepIsTheFirstUnitTheRigReachesPastIt)
 {
     shell::LogWindow w(nullptr, QStringLiteral("StrativM"));
     Open(w);
     w.EvCommand(app::cmd::Drilling);
     ASSERT_TRUE(Connect(w));
-    Frame(w, kBottom + 0.5);
-    Frame(w, kBottom + 1.0);
-    ASSERT_EQ(w.State().well.file.fileBottomDepth, kBottom + 1);
-    doubles().prompter.inputAnswers.push_back(QString::number(kBottom + 5));
-    doubles().prompter.answers.push_back(platform::IDOK);
-    w.EvCommand(app::cmd::CorrectFileDepth);
-    ASSERT_EQ(w.State().well.file.fileBottomDepth, kBottom + 5);
-    Frame(w, kBottom + 5.3);
-    EXPECT_EQ(w.State().well.file.fileBottomDepth, kBottom + 5);
-    Frame(w, kBottom + 6.0);
-    Frame(w, kBottom + 7.0);
-    const std::vector<wellfile::RECORD> records = Records();
-    ASSERT_EQ(records.back().depth, kBottom + 7);
-    for (std::int32_t depth : {kBottom + 6, kBottom + 7})
-        EXPECT_EQ(float(records[std::size_t(depth - kTop)].weightOnBit[1]), float(WobOf(depth))) << depth;
+    double hole = kBottom + 0.3;
+    Frame(w, hole);
+    Frame(w, hole);
+    for (int round = 0; round < 2; ++round) {
+        const std::int32_t rig = std::int32_t(hole), set = rig + 3;
+        doubles().prompter.inputAnswers.push_back(QString::number(set));
+        doubles().prompter.answers.push_back(platform::IDOK);
+        doubles().prompter.whileShown = [&](const testing_support::AskedMessage&) { Frame(w, hole); };
+        w.EvCommand(app::cmd::CorrectFileDepth);
+        doubles().prompter.whileShown = nullptr;
+        ASSERT_EQ(w.State().well.file.fileBottomDepth, set);
+        Frame(w, hole);
+        for (; hole < set + 2.5; hole += 0.5) {
+            Frame(w, hole);
+            ASSERT_EQ(w.State().well.file.fileBottomDepth, std::max(set, std::int32_t(hole))) << round << ": " << hole;
+        }
+        const std::vector<wellfile::RECORD> records = Records();
+        for (std::int32_t depth = rig + 1; depth <= set + 2; ++depth) {
+            const float wob = depth > set ? float(WobOf(depth)) : 0.0f;  // the units passed over unlogged
+            EXPECT_EQ(float(records[std::size_t(depth - kTop)].weightOnBit[1]), wob) << round << ": " << depth;
+        }
+    }
 }
 
-// A rig that jumps: the status line names the file's bottom once the unit marked is written, and the
-// band's file line shows it as a full repaint does.
+// A rig that jumps, then drills a unit: the status line names the file's new bottom, and the band's file
+// line of the step shows it as a full repaint does.
 TEST_F(RigGas, TheStatusLineAndTheBandNameTheFilesBottomAsItGrows)
 {
     shell::LogWindow w(nullptr, QStringLiteral("StrativM"));
@@ -251,13 +260,16 @@ TEST_F(RigGas, TheStatusLineAndTheBandNameTheFilesBottomAsItGrows)
     const auto& L = w.State().layout.format;
     const int R = L.pixelsPerStep, baseline = L.logAreaTop - R / 2;
     const QRect band(QPoint(L.rate.left, baseline - (R + 6)), QPoint(L.gas.left - 1, baseline + 2));
-    const QImage first = w.BackingStore().copy(band);
     Frame(w, kBottom + 0.5);
     Frame(w, kBottom + 1.0);
-    Frame(w, kBottom + 4.0);  // three units at once: one step
-    ASSERT_EQ(w.State().well.file.fileBottomDepth, kBottom + 2);
-    EXPECT_TRUE(Status(w).contains("past the data file's bottom depth " + QString::number(kBottom + 2)))
+    Frame(w, kBottom + 4.0);  // three units at once: the file catches up
+    ASSERT_EQ(w.State().well.file.fileBottomDepth, kBottom + 4);
+    EXPECT_TRUE(Status(w).contains("the file depth was corrected to " + QString::number(kBottom + 4)))
         << Status(w).toStdString();
+    QCoreApplication::processEvents();  // the repaint the correction posted
+    const QImage first = w.BackingStore().copy(band);
+    Frame(w, kBottom + 5.0);
+    ASSERT_EQ(w.State().well.file.fileBottomDepth, kBottom + 5);
     const QImage stepped = w.BackingStore().copy(band);
     w.PaintLog();
     EXPECT_NE(first, stepped);

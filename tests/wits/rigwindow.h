@@ -51,6 +51,7 @@ protected:
             wellfile::WellConfig c = wellfile::DefaultWellConfig({});
             c.gasInstrumentType = gasType;
             c.useWitsDepth = 1;
+            c.minSecondsPerUnit = minSeconds;
             c.witsLinkOn = 1;  // the link comes with drilling mode
             testing_support::WriteBytes(folder + "W.cfg", &c, sizeof c);
             gasmon::GASMONCFG g{};
@@ -75,11 +76,11 @@ protected:
         return Spin([&] { return link->ServerClientCount() == 1; }, kLoadedMs);
     }
     // One frame of the rig with the bit on bottom at `hole` and a weight on bit that names the unit
-    // (its depth - 1000), parsed on the link's timer, then a drilling tick six seconds on.
+    // (its depth - 1000), parsed on the link's timer, then a drilling tick `tickMs` on (six seconds).
     // With `gas` (total gas, C1) the frame carries them too.
     // `deliver`: the event loop runs after it (else the caller runs it).
     void Frame(shell::LogWindow& w, double hole, std::optional<std::pair<float, float>> gas = std::nullopt,
-               bool deliver = true)
+               bool deliver = true, int tickMs = 6000)
     {
         const QByteArray depth = QByteArray::number(hole, 'f', 2);
         const QByteArray wob = QByteArray::number(WobOf(std::int32_t(hole)));
@@ -93,7 +94,7 @@ protected:
         wits::Wits* link = w.State().engines.wits;
         ASSERT_TRUE(Spin([&] { return link->Server()->WaitingSize() >= std::size_t(text.size()); }, kLoadedMs));
         ASSERT_TRUE(doubles().timers.last->Fire(4));
-        doubles().clock.Advance(6000);
+        doubles().clock.Advance(tickMs);
         ASSERT_TRUE(doubles().timers.last->Fire(2));
         if (deliver)
             doubles().queue.DeliverAll();  // the event loop between frames
@@ -113,6 +114,7 @@ protected:
     QString folder, path;
     QTcpSocket rig;
     std::uint16_t gasType = 10;  // the gas instrument: 10 takes the gas and the depth from the link
+    std::int32_t minSeconds = 4;  // the shortest unit taken (a new well's is 2)
 };
 
 }  // namespace wits_testing

@@ -1,6 +1,7 @@
 #include "elog/ui/imagebands.h"
 
 #include "app/logstate.h"
+#include "elog/pictures.h"
 #include "logview/geometryof.h"
 #include "logview/ui/directpaint.h"
 #include "platform/draw/dc.h"

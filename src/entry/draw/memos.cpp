@@ -179,9 +179,12 @@ private:
         platform::Dc& dc = p_.dc;
         dc.SetBkMode(m.transparent ? platform::TRANSPARENT : platform::OPAQUE);
         const int recordsPerRow = g_.scaleIndex == 3 ? 5 : 1;
+        // The row of the depth the user gave: the next page draws the memos from its first row's depth.
+        const int rowTop = yOrigin_ + (m.depth - top_) * R_ / recordsPerRow;
         int y = int(yOrigin_ + 1 - 0.5 * R_ + double((depth - top_) * R_ / recordsPerRow));
-        if (paper_)
-            y = int(y - 0.7 * (depth - top_));
+        // Paper whose rows step up every fifth row takes the memos up with them.
+        const double stepUp = paper_ && d_.rowStep ? 0.7 * (depth - top_) : 0.0;
+        y = int(y - stepUp);
         if (m.description) {
             const logview::SlotPlace place = DescriptionPlace(screenSlots_, R_);
             m.slot = place.slot;
@@ -193,8 +196,9 @@ private:
         if (mode_ > 0)
             x = mode_;
         x = std::max(x, 2);
-        // A page ends at its bottom: a memo that starts below it belongs to the next page.
-        if (paper_ && y >= pageBottom_)
+        // A page ends at its bottom: a memo whose row lies below it belongs to the next page, which
+        // draws it, even when its text would start above this page's foot.
+        if (paper_ && rowTop - stepUp >= pageBottom_)
             return false;
 
         char text[sizeof m.text];

@@ -154,6 +154,7 @@ const Item kItems[] = {
 
     {Kind::Static, kDepthFrame, "Depth", 404, 4, 60, 9},
     {Kind::Check, kDepthOnModule, "Depth On Acromag", 404, 15, 166, 10},
+    {Kind::Static, kStatusDepthNote, "Depth steps from the instrument status", 404, 15, 166, 9},
     {Kind::Check, kOffBottomOnModule, "Off Bottom on Acromag", 404, 27, 166, 10},
     {Kind::Check, kTriggerOnHigh, "Trigger On High", 404, 39, 166, 10},
     {Kind::FirstRadio, kDepthCh3, "Depth on CH 3", 404, 51, 166, 10},
@@ -435,7 +436,7 @@ void AutoGasDlg::EvDepthOnModule()
         Enable(id, on);
     Enable(kTriggerOnHigh, false);
     if (on) {
-        SetCheck(cfg.depthChannel == 3 ? kDepthCh3 : kDepthCh4, platform::BST_CHECKED);
+        SetCheck(cfg.depthChannel == 4 ? kDepthCh4 : kDepthCh3, platform::BST_CHECKED);  // as at the opening
         SetText(kThreshold, QString::number(platform::Whole(cfg.voltageThreshold)));
         SetCheck(kTriggerOnHigh, platform::BST_CHECKED);
     } else {

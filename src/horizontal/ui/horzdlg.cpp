@@ -2,7 +2,6 @@
 
 #include "app/logstate.h"
 #include "app/opendatafile.h"
-#include "app/tracksettingsof.h"
 #include "drilling/drillingstate.h"
 #include "elog/curves.h"
 #include "elog/ui/imagecommand.h"
@@ -14,7 +13,9 @@
 #include "platform/services.h"
 #include "platform/text.h"
 #include "platform/waitcursor.h"
+#include "print/printstate.h"
 #include "tracks/draw/customhorz.h"
+#include "tracks/tracksettingsof.h"
 #include "wellfile/customdata.h"
 #include "wellfile/datafile.h"
 
@@ -414,7 +415,7 @@ void HorzDlg::PaintCustomTracks(platform::Dc& dc, HorzPlot& plot)
     for (const elog::PictureEntry& e : log_.pictures.all)
         pictures.push_back({e.depth, e.name});
     const logview::ViewGeometry g = logview::GeometryOf(log_);
-    const tracks::CurveValueSettings values = app::CurveValueSettingsOf(log_);
+    const tracks::CurveValueSettings values = tracks::CurveValueSettingsOf(log_);
     const std::size_t memoCount = std::min<std::size_t>(std::size_t(std::max(0, log_.notes.memoCount)), log_.notes.memos.size());
     tracks::HorzSources sources{g, log_.trackPainters, values, nullptr, pictures, log_.pictures.folder,
                                 std::span(log_.notes.memos).first(memoCount), &plot.pictureFailures};

@@ -6,6 +6,7 @@
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/ui/pictureviewer.h"
+#include "print/printstate.h"
 #include "wellfile/printcfg.h"
 
 #include <QDir>

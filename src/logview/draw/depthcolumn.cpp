@@ -145,7 +145,11 @@ void Column::LagTime(const RECORD& rec, int x, int y) const
         return;
     dc.SetTextColor(platform::RGB(0, 0, 0));
     dc.SetTextAlign(platform::TA_RIGHT | platform::TA_TOP);
-    Text(dc, x, Trunc(y - 0.75 * R), LagTimeText(rec.lagTime));
+    // It reaches above its row: on paper the first row of a page writes it where it writes its number.
+    int top = Trunc(y - 0.75 * R);
+    if (device.printing && top < topY)
+        top = Trunc(topY + 0.25 * R);
+    Text(dc, x, top, LagTimeText(rec.lagTime));
 }
 
 void Column::DepthNumber(const RECORD& rec, int y) const
@@ -524,8 +528,12 @@ int DrawSurveyColumn(Dc& dc, const ViewGeometry& g, const Device& device, const 
             // at the top of a page.
             if (device.printing && g.Flag(layout::FLAG_FIRST_CURVE)) {
                 const int above = y - 2 * g.rowHeight;
-                painters.DrawTrackScaleHeader(c.target, above >= topY ? above : y + 2 * g.rowHeight, g.rowHeight,
-                                              g.Flag(kRealTimeGammaColour) ? 1 : 0);
+                const CurveHeadAt head{above >= topY ? above : y + 2 * g.rowHeight,
+                                       g.Flag(kRealTimeGammaColour) ? 1 : 0};
+                if (o.curveHeads)
+                    o.curveHeads->push_back(head);
+                else
+                    painters.DrawTrackScaleHeader(c.target, head.y, g.rowHeight, head.flag);
             }
         }
 
@@ -570,6 +578,12 @@ int DrawSurveyColumn(Dc& dc, const ViewGeometry& g, const Device& device, const 
             GasHead(painters, c.target, o, after, topY + 5 * R, R);
     }
     return 1;
+}
+
+DepthNumberPlaces ScreenDepthNumbers(const ViewGeometry& g, const DepthColumnOptions& options, std::int32_t firstDepth)
+{
+    const Walk w = WalkFor(g, Device{}, options, firstDepth, g.unitWidth);
+    return {w.labelStep, w.boxLeft, w.boxRight};
 }
 
 int DrawSurveyMarker(Dc& dc, const ViewGeometry& g, const Device& device, int y, int height)

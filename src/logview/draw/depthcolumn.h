@@ -29,6 +29,15 @@ int DrawSurveyColumn(platform::Dc& dc, const ViewGeometry& g, const Device& devi
                      std::span<const wellfile::RECORD> records, std::size_t first, int count, int rowHeight,
                      int unitWidth, int topY, const ElogRateScale& elog = {});
 
+// Where the screen's depth column writes its numbers for a run from `firstDepth`: at every depth that is a
+// multiple of `step`, in the box from x `left` to `right`.
+struct DepthNumberPlaces {
+    int step = 0;  // 0: no numbers
+    int left = 0;
+    int right = 0;
+};
+DepthNumberPlaces ScreenDepthNumbers(const ViewGeometry& g, const DepthColumnOptions& options, std::int32_t firstDepth);
+
 // Which lengths of the screen's ten-unit depth line DrawScreenDepthLine draws.
 enum DepthLineParts : unsigned {
     DEPTH_LINE_RATE = 1,

@@ -338,9 +338,12 @@ void Painting::WholeLog()
                   std::min<int>(g.visibleRows, int(f.offsetRecords.size()) - 1), R, T, true);
 
     const std::int32_t top = g.viewTopDepth, to = out.bottomDepth + 2;
-    DrawShowMarkers(dc, g, f.shows, top, to);
-    DrawDstMarkers(dc, g, f.dsts, top, to);
-    DrawReportMarkers(dc, g, f.reports, top, to);
+    // The markers keep clear of the depth numbers the column wrote.
+    const DepthNumberPlaces numbers =
+        g.Flag(22) && f.records.size() > 1 ? ScreenDepthNumbers(g, f.depthColumn, f.records[1].depth) : DepthNumberPlaces{};
+    DrawShowMarkers(dc, g, f.shows, top, to, numbers);
+    DrawDstMarkers(dc, g, f.dsts, top, to, numbers);
+    DrawReportMarkers(dc, g, f.reports, top, to, numbers);
     DrawDowntimeMarkers(dc, g, f.downtime, top, to);
     if (f.shortReports)
         n.DrawShortReports(target, top, out.bottomDepth, R, T - R, false);

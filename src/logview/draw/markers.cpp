@@ -35,7 +35,7 @@ struct MarkerKind {
 };
 
 void DrawMarkers(platform::Dc& dc, const ViewGeometry& g, DepthTable table, std::int32_t from, std::int32_t to,
-                 const MarkerKind& kind)
+                 const MarkerKind& kind, const DepthNumberPlaces& numbers = {})
 {
     const platform::KeepDcState keep(dc);
     dc.SetTextAlign(platform::TA_CENTER | platform::TA_TOP);
@@ -55,6 +55,11 @@ void DrawMarkers(platform::Dc& dc, const ViewGeometry& g, DepthTable table, std:
             box.left = g.gas.left + U;
             box.right = g.gas.left + 5 * U;
             textX = g.gas.left + 3 * U;
+        } else if (numbers.step > 0 && d % numbers.step == 0) {
+            const int shift = box.left - MarkerLeft(g, numbers);
+            box.left -= shift;
+            box.right -= shift;
+            textX -= shift;
         }
         dc.Rectangle(box);
         dc.SetBkMode(platform::TRANSPARENT);
@@ -65,19 +70,30 @@ void DrawMarkers(platform::Dc& dc, const ViewGeometry& g, DepthTable table, std:
 
 }  // namespace
 
-void DrawShowMarkers(platform::Dc& dc, const ViewGeometry& g, DepthTable shows, std::int32_t from, std::int32_t to)
+int MarkerLeft(const ViewGeometry& g, const DepthNumberPlaces& numbers)
 {
-    DrawMarkers(dc, g, shows, from, to, {Window::Open, RGB(255, 0, 0), true, false, "S"});
+    const int left = g.rate.Right() - 2 * g.rowHeight;
+    if (numbers.step <= 0 || left >= numbers.right || numbers.left >= g.rate.Right())
+        return left;
+    return numbers.left - g.unitWidth / 2 - 2 * g.rowHeight;
 }
 
-void DrawDstMarkers(platform::Dc& dc, const ViewGeometry& g, DepthTable dsts, std::int32_t from, std::int32_t to)
+void DrawShowMarkers(platform::Dc& dc, const ViewGeometry& g, DepthTable shows, std::int32_t from, std::int32_t to,
+                     const DepthNumberPlaces& numbers)
 {
-    DrawMarkers(dc, g, dsts, from, to, {Window::Wide, RGB(0, 255, 0), true, false, "D"});
+    DrawMarkers(dc, g, shows, from, to, {Window::Open, RGB(255, 0, 0), true, false, "S"}, numbers);
 }
 
-void DrawReportMarkers(platform::Dc& dc, const ViewGeometry& g, DepthTable reports, std::int32_t from, std::int32_t to)
+void DrawDstMarkers(platform::Dc& dc, const ViewGeometry& g, DepthTable dsts, std::int32_t from, std::int32_t to,
+                    const DepthNumberPlaces& numbers)
 {
-    DrawMarkers(dc, g, reports, from, to, {Window::WideClosedAtBottom, RGB(255, 255, 0), false, false, "R"});
+    DrawMarkers(dc, g, dsts, from, to, {Window::Wide, RGB(0, 255, 0), true, false, "D"}, numbers);
+}
+
+void DrawReportMarkers(platform::Dc& dc, const ViewGeometry& g, DepthTable reports, std::int32_t from, std::int32_t to,
+                       const DepthNumberPlaces& numbers)
+{
+    DrawMarkers(dc, g, reports, from, to, {Window::WideClosedAtBottom, RGB(255, 255, 0), false, false, "R"}, numbers);
 }
 
 void DrawDowntimeMarkers(platform::Dc& dc, const ViewGeometry& g, DepthTable notes, std::int32_t from, std::int32_t to)

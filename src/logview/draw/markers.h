@@ -3,6 +3,7 @@
 // track (shows, DSTs, daily reports, downtime notes), the two depth triangles that flank the lithology
 // column, and the slide-drilling bars of the rate track.
 #include "logview/device.h"
+#include "logview/draw/depthcolumn.h"
 #include "logview/viewgeometry.h"
 #include "wellfile/record.h"
 
@@ -25,10 +26,19 @@ using DepthTable = std::span<const std::int32_t>;
 //   DSTs (from - 2 < d < to + 2): green, "D", the same place
 //   daily reports (from - 2 < d <= to + 2): yellow with the Dc's pen, "R", the same place
 //   downtime notes (from - 2 < d <= to + 2): magenta with the Dc's pen, "DTR", in the gas track
-void DrawShowMarkers(platform::Dc& dc, const ViewGeometry& g, DepthTable shows, std::int32_t from, std::int32_t to);
-void DrawDstMarkers(platform::Dc& dc, const ViewGeometry& g, DepthTable dsts, std::int32_t from, std::int32_t to);
-void DrawReportMarkers(platform::Dc& dc, const ViewGeometry& g, DepthTable reports, std::int32_t from, std::int32_t to);
+// A marker beside the rate track at a depth the depth column numbers (`numbers`) stands left of the
+// number's box, so that both read.
+void DrawShowMarkers(platform::Dc& dc, const ViewGeometry& g, DepthTable shows, std::int32_t from, std::int32_t to,
+                     const DepthNumberPlaces& numbers = {});
+void DrawDstMarkers(platform::Dc& dc, const ViewGeometry& g, DepthTable dsts, std::int32_t from, std::int32_t to,
+                    const DepthNumberPlaces& numbers = {});
+void DrawReportMarkers(platform::Dc& dc, const ViewGeometry& g, DepthTable reports, std::int32_t from, std::int32_t to,
+                       const DepthNumberPlaces& numbers = {});
 void DrawDowntimeMarkers(platform::Dc& dc, const ViewGeometry& g, DepthTable notes, std::int32_t from, std::int32_t to);
+// The left edge of the marker box beside the rate track: 2 rows left of the track's right edge, or of the
+// depth numbers' box with half a unit between (the digits reach a little left of their box) where the
+// marker would stand over a number.
+int MarkerLeft(const ViewGeometry& g, const DepthNumberPlaces& numbers = {});
 
 // Two black triangles on the depth line y, one on each side of the lithology column (on paper the
 // printer's lithology column), 1.5 rows high and 1.5 cells wide, pointing outward. Returns 1.

@@ -45,9 +45,9 @@ DropRange RangeOf(const app::LogState& s)
 // in the paint's box table, or none.
 std::optional<int> MemoUnder(const app::NoteState& n, std::size_t rectOffset, const MousePoint& p, std::int32_t depth)
 {
-    const entry::MemoHits& hits = n.drawing.hits;
+    const app::MemoHits& hits = n.drawing.hits;
     const int count = std::min(n.memoCount, std::int32_t(n.memos.size()));
-    const int boxes = std::clamp(hits.count, 0, entry::kMaxMemoHits);
+    const int boxes = std::clamp(hits.count, 0, app::kMaxMemoHits);
     for (int i = std::max(hits.firstMemo, 0), walked = 0; i < count && walked < kMemoWalk; ++i, ++walked) {
         const wellfile::SVMEMO& memo = n.memos[std::size_t(i)];
         if (memo.depth > depth + 20)
@@ -66,7 +66,7 @@ std::optional<int> MemoUnder(const app::NoteState& n, std::size_t rectOffset, co
 // Keeps the memo of box `k` of the last paint as the one dragged; its box.
 platform::RECT TakeMemo(app::LogState& s, int k)
 {
-    const entry::MemoHits& hits = s.notes.drawing.hits;
+    const app::MemoHits& hits = s.notes.drawing.hits;
     BoxDrag& drag = s.interaction.mouse.box;
     drag.index = hits.memo[std::size_t(k)];
     drag.visible = k;

@@ -9,6 +9,8 @@
 #include "layout/custchartcfg.h"
 #include "logview/clickhits.h"
 #include "logview/compressedrows.h"
+#include "logview/depthcolumnoptions.h"
+#include "logview/draw/markers.h"
 #include "logview/draw/neighbourpainters.h"
 #include "logview/draw/viewbitmaps.h"
 #include "logview/geometryof.h"
@@ -147,13 +149,21 @@ bool ImageStripClick(app::LogState& s, const Click& c)
     return true;
 }
 
+// The markers beside the rate track start here, those on numbered depths left of the numbers.
+int MarkerLeftOf(const app::LogState& s, const ViewGeometry& g)
+{
+    return MarkerLeft(g, g.Flag(22) ? ScreenDepthNumbers(g, DepthColumnOptionsOf(s), g.viewTopDepth) : DepthNumberPlaces{});
+}
+
 // Test 11: a show, DST or daily-report marker beside the rate track opens its report, a picture marker
-// its picture. False when the click is taken (a daily report, any click while pictures are loaded);
-// true when the tests go on.
+// its picture. False when the click is taken (a daily report, any click beside the rate track while
+// pictures are loaded); true when the tests go on.
 bool ReportMarkerClick(app::LogState& s, const MouseContext& m, const ViewGeometry& g, const Click& c)
 {
+    // Left of the markers' own place only a marker moved aside for a depth number takes the click.
+    const bool ownPlace = g.rate.Right() - 2 * g.rowHeight <= c.logX;
     const int scroll = c.logX - c.x;
-    const MarkerColour colour = ColourUnder(s, c.x, c.y, g.rate.Right() - 2 * g.rowHeight - scroll, g.rate.Right() - scroll);
+    const MarkerColour colour = ColourUnder(s, c.x, c.y, MarkerLeftOf(s, g) - scroll, g.rate.Right() - scroll);
     std::span<const std::int32_t> table;
     switch (colour) {
     case MarkerColour::Show: table = s.well.showDepthIndex; break;
@@ -162,7 +172,7 @@ bool ReportMarkerClick(app::LogState& s, const MouseContext& m, const ViewGeomet
     default:
         // Another colour while pictures are loaded: the picture whose marker is under the click, if any,
         // and the click ends here.
-        if (!s.pictures.loaded)
+        if (!s.pictures.loaded || !ownPlace)
             return true;
         if (const int picture = elog::PictureMarkerAt(s.pictures, c.y); picture >= 0)
             elog::OpenImageInViewer(s.pictures, picture, m.window.shellOpen);
@@ -322,7 +332,7 @@ void LeftButtonDown(app::LogState& s, const MouseContext& m, int x, int y, unsig
         return;
     if (StartElogMatch(s, m, g, point, c.depth, c.ctrl))
         return;
-    if (c.inRows && g.rate.Right() - 2 * g.rowHeight <= c.logX && c.logX <= g.rate.Right() &&
+    if (c.inRows && MarkerLeftOf(s, g) <= c.logX && c.logX <= g.rate.Right() &&
         !ReportMarkerClick(s, m, g, c))
         return;
     if (DowntimeClick(s, m, g, c))

@@ -48,10 +48,10 @@ bool Busy(const app::LogState& s)
 // A memo's box opens the memo dialog on that memo; the dialog's services load the memos again.
 bool MemoBoxClick(app::LogState& s, const MouseContext& m, const ViewGeometry& g, const RightClick& c)
 {
-    const entry::MemoHits& hits = s.notes.drawing.hits;
+    const app::MemoHits& hits = s.notes.drawing.hits;
     if (s.notes.memoCount <= 0 || !g.Flag(layout::FLAG_MEMOS))
         return false;
-    const int boxes = std::clamp(hits.count, 0, entry::kMaxMemoHits);
+    const int boxes = std::clamp(hits.count, 0, app::kMaxMemoHits);
     for (int k = 0; k < boxes; ++k) {
         if (!hits.boxes[std::size_t(k)].Contains(c.p.logX, c.p.y))
             continue;

@@ -1,6 +1,5 @@
 // The custom tracks' read-out of a click right of the gas track.
 #include "app/logstate.h"
-#include "app/tracksettingsof.h"
 #include "logview/draw/neighbourpainters.h"
 #include "logview/ui/leftbutton.h"
 #include "logview/ui/mousewindow.h"
@@ -8,6 +7,7 @@
 #include "platform/services.h"
 #include "platform/text.h"
 #include "tracks/curvevalues.h"
+#include "tracks/tracksettingsof.h"
 #include "wellfile/customdata.h"
 
 #include <algorithm>
@@ -66,7 +66,7 @@ int ShowValueBox(app::LogState& s, const MouseContext& m, std::int32_t depth, in
     const wellfile::RECORD& r = cache[std::size_t(rowAt)];
 
     const layout::CustomTrackEntry& track = data->screenSet[std::size_t(TrackAt(*data, (long long)x + s.scroll.horizontalOffset))];
-    const tracks::CurveValueSettings settings = app::CurveValueSettingsOf(s);
+    const tracks::CurveValueSettings settings = tracks::CurveValueSettingsOf(s);
     const tracks::ElogView* elog = s.view.painters ? s.view.painters->ShownElogView() : nullptr;
     // The FIT values with the custom record one step above, as a paint from that record reads them.
     const std::size_t ext = data->ExtIndexAt(rows[std::size_t(index - 1)].depth, s.well.file.fileBottomDepth);

@@ -1,6 +1,7 @@
 #include "platform/ui/cupsprinter.h"
 
 #include "platform/draw/pdfprinter.h"
+#include "platform/services.h"
 
 #include <QApplication>
 #include <QPageSetupDialog>
@@ -132,6 +133,7 @@ public:
 
     bool PrintDialog(std::unique_ptr<Printer>& printer) override
     {
+        const ModalBoxOpen open;
         if (auto* queue = dynamic_cast<CupsPrinter*>(printer.get())) {
             QPrintDialog dialog(&queue->Device(), ActiveWindow());
             dialog.setOption(QAbstractPrintDialog::PrintSelection, false);  // the log has no selection to print
@@ -161,6 +163,7 @@ public:
 
     bool PageSetupDialog(Printer& printer) override
     {
+        const ModalBoxOpen open;
         if (auto* queue = dynamic_cast<CupsPrinter*>(&printer)) {
             QPageSetupDialog dialog(&queue->Device(), ActiveWindow());
             return dialog.exec() == QDialog::Accepted;

@@ -1,5 +1,6 @@
 #include "platform/ui/dialog.h"
 
+#include "platform/services.h"
 #include "platform/ui/svedit.h"
 #include "platform/ui/titlebar.h"
 #include "platform/ui/updown.h"
@@ -81,6 +82,7 @@ void Dialog::ShowActive()
 
 int Dialog::Execute()
 {
+    const ModalBoxOpen open;
     Prepare();
     result_ = IDCANCEL;
     if (!Unattended()) {

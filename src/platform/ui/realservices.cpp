@@ -49,29 +49,37 @@ Answer OnGui(Ask&& ask, Answer unanswered = Answer{})
     return answer;
 }
 
-// Each call of the desktop prompter goes to the GUI thread and runs there.
+// The answer of a modal box or dialog, counted as standing while it is asked.
+template <class Ask>
+auto Modal(Ask&& ask)
+{
+    const ModalBoxOpen open;
+    return ask();
+}
+
+// Each call of the desktop prompter goes to the GUI thread and runs there, a modal box standing the while.
 class DesktopPrompter final : public Prompter {
 public:
     int MessageBox(const QString& text, const QString& caption, unsigned flags) override
     {
-        return OnGui([&] { return Box(text, caption, flags); }, int(IDCANCEL));
+        return OnGui([&] { return Modal([&] { return Box(text, caption, flags); }); }, int(IDCANCEL));
     }
     std::optional<QString> OpenFileName(const FileDialogRequest& r) override
     {
-        return OnGui([&] { return OpenName(r); });
+        return OnGui([&] { return Modal([&] { return OpenName(r); }); });
     }
     std::optional<QString> SaveFileName(const FileDialogRequest& r) override
     {
-        return OnGui([&] { return SaveName(r); });
+        return OnGui([&] { return Modal([&] { return SaveName(r); }); });
     }
     std::optional<QString> InputBox(const QString& prompt, const QString& caption, const QString& initial,
                                     int size) override
     {
-        return OnGui([&] { return Input(prompt, caption, initial, size); });
+        return OnGui([&] { return Modal([&] { return Input(prompt, caption, initial, size); }); });
     }
     std::optional<COLORREF> ChooseColor(COLORREF initial, CustomColours* custom) override
     {
-        return OnGui([&] { return Colour(initial, custom); });
+        return OnGui([&] { return Modal([&] { return Colour(initial, custom); }); });
     }
 
 private:

@@ -56,6 +56,8 @@ struct Page : PageSteps {
 
     std::vector<int> rowY;  // the y of each row drawn
     int rowsDrawn = 0;
+    // The highest a text of the rows is written: where the first row writes its depth number.
+    int FirstTextY() const { return rowY.empty() ? 0 : rowY.front() + int(0.25 * Rh()); }
     int endY = 0;  // the row loop's y where it ended
 
     void Row(int r, int y);
@@ -78,7 +80,7 @@ void Page::ConnectionMarks(const RECORD& rec, int y)
         return;
     const platform::KeepDcState keep(dc);
     dc.SelectObject(platform::Font::FromLogFont(f.device.printFonts.text));
-    dc.TextOut(edges.marksX + 1, rec.tripCode == 1 ? y + int(0.4 * R) : y - 2, "_c");
+    dc.TextOut(edges.marksX + 1, rec.tripCode == 1 ? y + int(0.4 * R) : std::max(y - 2, FirstTextY()), "_c");
 }
 
 void Page::SlideMarks(int r, const RECORD& rec, const RECORD& before, int y)
@@ -103,6 +105,8 @@ void Page::SlideMarks(int r, const RECORD& rec, const RECORD& before, int y)
     }
     if (!letter)
         return;
+    // A letter that belongs above the page's first row is written on that row.
+    letterY = std::max(letterY, FirstTextY());
     const platform::KeepDcState keep(dc);
     if (f.device.colourPrinting)
         dc.SetTextColor(platform::RGB(0, 0, 255));
@@ -164,7 +168,8 @@ void Page::Row(int r, int y)
     }
     if (RateCurveRow())
         n.PrintCurveTrack(target, f.records, i, R, false, y);
-    if (marks && BoxedMarks(p))
+    // The box of the row before stands on that row: a page's first row leaves it to the page before.
+    if (marks && BoxedMarks(p) && (r > 0 || before.tripCode == 3))
         BoxedConnection(before, y);
     if (!f.print.pageClass && g.Flag(layout::FLAG_GAS) && f.settings.scaleKind < 3) {
         n.PrintCurveTrack(target, f.records, i, R, true, y);
@@ -186,6 +191,8 @@ void Page::RowLoop(int rows, int y)
             runEnds = true;
             break;
         }
+        if (!RowFits(y))
+            break;
         rowY.push_back(y);
         Row(r, y);
         rowsDrawn = r + 1;
@@ -203,6 +210,12 @@ void Page::RowLoop(int rows, int y)
             y -= 4;
     }
     endY = y;
+    // The last row's own connection box, which the next row would draw.
+    if (rowsDrawn > 0 && g.Flag(layout::FLAG_ROP) && BoxedMarks(g.profile)) {
+        const RECORD& last = f.records[f.first + std::size_t(rowsDrawn - 1)];
+        if (last.tripCode != 3)
+            BoxedConnection(last, rowY.back() + R);
+    }
 }
 
 void Page::SecondLithologyPass()
@@ -233,6 +246,7 @@ void Page::WholePage(int topY, int y)
     if (g.Flag(layout::FLAG_ROP) && rows > 0) {
         logview::DepthColumnOptions column = f.depthColumn;
         column.gasHeads = &gasHeads;
+        column.curveHeads = &curveHeads;
         logview::DrawSurveyColumn(dc, g, f.device, column, f.records, first, rows, R, U, topY);
     }
     if (!rowRecords.empty())
@@ -286,7 +300,7 @@ int PrintLogPage(platform::Dc& dc, LogPageFrame& f)
     page.WholePage(topY, page.endY);
     page.ShortReportsAndMemos(topY, page.rowY.empty() ? topY : page.rowY.back() + page.Rh());
     page.Pictures(page.rowY);
-    page.LabelsLast();
+    page.LabelsLast(page.FirstTextY());
     const int reduction = page.NextMargin(1);
     f.print.headerPage = false;
     return page.rowsDrawn - reduction;

@@ -53,6 +53,8 @@ struct LogPageFrame {
     logview::Records records{};
     std::size_t first = 1;
     int rows = 0;
+    // The printable height of the page: no row is started that would end below it (0: not known).
+    int pageHeight = 0;
     std::int32_t endDepth = 0;
     // The custom-data records of the whole file; first: the index of the first row's record in them.
     logview::CustomRecords custom{};

@@ -214,7 +214,7 @@ void PageSteps::Pictures(const std::vector<int>& rowY)
     }
 }
 
-void PageSteps::LabelsLast()
+void PageSteps::LabelsLast(int firstTextY)
 {
     if (!laterLabels.empty()) {
         const std::vector<platform::RECT> written = platform::RecordedTextCells(dc, Rh() / 2);
@@ -231,14 +231,19 @@ void PageSteps::LabelsLast()
         }
         laterLabels.clear();
     }
-    if (!gasHeads.empty()) {
+    if (!gasHeads.empty() || !curveHeads.empty()) {
         const std::vector<platform::RECT> written = platform::RecordedTextCells(dc, Rh() / 2);
         logview::Device device = f.device;
         device.printer.written = &written;
         const logview::PaintTarget heads{dc, g, device};
+        for (const logview::CurveHeadAt& h : curveHeads)
+            f.painters.DrawTrackScaleHeader(heads, h.y, Rh(), h.flag);
+        // A head reaches 1.4 rows above its y: a page's first rows write it lower.
+        const int lowest = firstTextY + int(1.4 * Rh()) + 1;
         for (const logview::GasHeadAt& h : gasHeads)
-            f.painters.DrawGasScaleHeader(heads, *h.record, h.y, Rh(), h.inBody);
+            f.painters.DrawGasScaleHeader(heads, *h.record, std::max(h.y, lowest), Rh(), h.inBody);
         gasHeads.clear();
+        curveHeads.clear();
     }
 }
 

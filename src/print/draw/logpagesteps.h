@@ -44,6 +44,9 @@ struct PageSteps {
     // The row loop ends before a record of depth below 1, beyond the print bottom depth or past the
     // range's end (the buffer holds the records around a ten-foot range).
     bool Stops(const wellfile::RECORD& rec) const;
+    // Each row is printed whole, on one page, with what is written under it; page-class pages keep the
+    // rows their margin steps give them.
+    bool RowFits(int y) const { return f.print.pageClass || RowOnPage(y, f.pageHeight, Rh()); }
     // Up to `n` records from records[first], never past the buffer.
     logview::Records Run(std::size_t first, int n) const;
     platform::Pen PrintPenOf(int slot) const;
@@ -73,13 +76,15 @@ struct PageSteps {
                          int rowsEndY);
     // The pictures at the depths of the rows drawn, at their rows' y.
     void Pictures(const std::vector<int>& rowY);
-    // The mud weight labels and the gas scale heads the page repeats, written last: each label gives way
+    // The mud weight labels and the gamma and gas scale heads the page repeats, written last: each label gives way
     // to the boxes, notes and labels the page wrote where it would stand. `laterTarget` lists the labels.
     std::vector<logview::LaterLabel> laterLabels;
     std::vector<logview::GasHeadAt> gasHeads;
+    std::vector<logview::CurveHeadAt> curveHeads;
     logview::Device laterDevice;
     logview::PaintTarget laterTarget;
-    void LabelsLast();
+    // No head is written above `firstTextY`, the highest the page's rows write.
+    void LabelsLast(int firstTextY);
     // Page-class pages step the margin index; returns the count the page gives back on the wrap.
     int NextMargin(int recordsPerIndex);
 };

@@ -78,7 +78,7 @@ void TenFootPage::Row(int r, std::size_t i, int y)
 void TenFootPage::RowLoop(int rows, int y)
 {
     std::size_t i = f.first;
-    for (int r = 0; r < rows && !GroupStops(i); ++r) {
+    for (int r = 0; r < rows && !GroupStops(i) && RowFits(y); ++r) {
         Row(r, i, y);
         rowsDrawn = r + 1;
         f.print.lastPrintedDepth = f.records[i].depth;

@@ -51,6 +51,7 @@ std::function<int(platform::Dc&, const LogPage&)> LogPagePainter(app::LogState& 
         frame.records = records;
         frame.first = first;
         frame.rows = page.rowsPerPage;
+        frame.pageHeight = page.pageHeight;
         frame.endDepth = page.endDepth;
         frame.fileFirstDepth = file.fileTopDepth;
         frame.depthStep = file.depthStep;

@@ -46,6 +46,7 @@ bool LogPrintout::Horizontal() const
 
 void LogPrintout::BeginPrinting(int cx, int cy)
 {
+    pageHeight_ = cy;
     PlanRun(cx, cy);
     if (kind_ == PrintRunKind::Log && pagesLeft_ > 0 && !Horizontal()) {
         ReadRecords();
@@ -70,13 +71,20 @@ void LogPrintout::CountLogPages()
     }
     // The first page gives its top to the header, as the page painter takes it.
     const bool fullHeader = settings_.fullHeader != 0;
-    int headerRows = 0;
-    if (fullHeader)
-        headerRows = std::max(0, painters_.headerHeight(settings_)) / R;
-    else if (settings_.shortHeader && !ps.profileOptions.alternateHeader)
+    int headerRows = 0, headerY = 0;
+    if (fullHeader) {
+        headerY = std::max(0, painters_.headerHeight(settings_));
+        headerRows = headerY / R;
+    } else if (settings_.shortHeader && !ps.profileOptions.alternateHeader) {
+        headerY = int(14.3 * R);
         headerRows = kShortHeaderRows;
-    const int first = plan_.rowsPerPage - headerRows + ExtraPageRows(settings_.pageLength, fullHeader, ps.rowStep);
-    const int later = plan_.rowsPerPage + ExtraPageRows(settings_.pageLength, false, ps.rowStep);
+    }
+    // No more rows than stand whole on the printable area, as the page painter lays them.
+    const int first = RowsOnPage(
+        plan_.rowsPerPage - headerRows + ExtraPageRows(settings_.pageLength, fullHeader, ps.rowStep), headerY,
+        pageHeight_, R);
+    const int later =
+        RowsOnPage(plan_.rowsPerPage + ExtraPageRows(settings_.pageLength, false, ps.rowStep), 0, pageHeight_, R);
     plan_.pages = LogPagesFor(rows, first, later) + dstPages_;
     pagesLeft_ = plan_.pages;
 }
@@ -219,7 +227,7 @@ int LogPrintout::DstPagesToCome() const
     return (dstCount_ - dstIndex_ + 1) / 2;
 }
 
-void LogPrintout::PrintPage(platform::Dc& dc, int page, const platform::RECT&, unsigned)
+void LogPrintout::PrintPage(platform::Dc& dc, int page, const platform::RECT& rect, unsigned)
 {
     if (Horizontal()) {
         pagesLeft_ = page != 0 ? painters_.horizontalPage(dc, settings_, float(log_.print.rowHeight), page) : 0;
@@ -277,14 +285,14 @@ void LogPrintout::PrintPage(platform::Dc& dc, int page, const platform::RECT&, u
             pagesLeft_ = 0;
             return;
         }
-        PrintLogPage(dc, page);
+        PrintLogPage(dc, page, rect.bottom - rect.top);
         return;
     }
     // No kind of page is left to draw: the run ends here rather than being asked for this page forever.
     pagesLeft_ = 0;
 }
 
-void LogPrintout::PrintLogPage(platform::Dc& dc, int page)
+void LogPrintout::PrintLogPage(platform::Dc& dc, int page, int pageHeight)
 {
     const std::vector<wellfile::RECORD>& buffer = records_->buffer;
     LogPage p;
@@ -293,6 +301,7 @@ void LogPrintout::PrintLogPage(platform::Dc& dc, int page)
     p.available = buffer.size() - current_;
     p.preceding = current_;
     p.rowsPerPage = plan_.rowsPerPage;
+    p.pageHeight = pageHeight;
     p.endDepth = range_.end;
     p.scaleKind = plan_.scaleKind;
     p.settings = &settings_;

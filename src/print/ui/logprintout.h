@@ -28,6 +28,7 @@ struct LogPage {
     std::size_t available = 0;  // records from `records` to the end of the buffer
     std::size_t preceding = 0;  // records of the buffer before `records`
     int rowsPerPage = 0;
+    int pageHeight = 0;  // the printable height in printer pixels: rows end above it
     int endDepth = 0;
     int scaleKind = 1;
     bool headerOnly = false;  // the header-only page: the header and no rows
@@ -74,7 +75,7 @@ public:
 private:
     void PlanRun(int cx, int cy);
     void ReadRecords();
-    void PrintLogPage(platform::Dc& dc, int page);
+    void PrintLogPage(platform::Dc& dc, int page, int pageHeight);
     bool Horizontal() const;
     // No record of the range is left to print.
     bool LogPrinted() const;
@@ -97,6 +98,7 @@ private:
     std::size_t current_ = 0;
     std::vector<wellfile::DSTREPORT> dsts_;
     int dstCount_ = 0, dstPages_ = 0, dstIndex_ = 0;
+    int pageHeight_ = 0;        // the printable height in printer pixels
     std::size_t topsNext_ = 0;  // the first top of the tops list's next page
     // The print geometry of the printer check, given back at the end.
     int checkedRowHeight_ = 0, checkedColumnUnit_ = 0;

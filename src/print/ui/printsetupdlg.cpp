@@ -5,6 +5,7 @@
 #include "platform/folders.h"
 #include "platform/ui/svedit.h"
 #include "print/printer_commands.h"
+#include "print/ui/printheaderof.h"
 #include "wellfile/wellconfig.h"
 
 #include <QFileInfo>
@@ -296,14 +297,21 @@ void printSetupDlg::ShowLength()
     char start[sizeof PrintSetupTransfer::startDepth], end[sizeof PrintSetupTransfer::endDepth];
     GetField(StartDepth, start);
     GetField(EndDepth, end);
-    int inches = kInchesPer100;
-    if (GetCheck(FiveFoot) == BST_CHECKED)
-        inches = kInchesPer100FiveFoot;
-    else if (GetCheck(TenFoot) == BST_CHECKED)
-        inches = kInchesPer100TenFoot;
-    const int length =
-        EstimatedLength(DepthOfText(start), DepthOfText(end), inches, GetCheck(FullHeader) == BST_CHECKED);
-    SetText(Length, QStringLiteral("%1 inches").arg(length));
+    // The rows and the header as the run prints them on the printer in hand.
+    const PrintState& ps = log_.print;
+    const bool tenFoot = GetCheck(TenFoot) == BST_CHECKED || GetCheck(TenFootFiveRates) == BST_CHECKED;
+    PrintLengthInput in;
+    in.start = DepthOfText(start);
+    in.end = DepthOfText(end);
+    in.depthStep = log_.well.file.depthStep;
+    in.recordsPerRow = tenFoot ? 5 : 1;
+    in.rowHeight = GetCheck(TwoAndHalfInch) == BST_CHECKED ? ps.rowHeight / 2 : ps.rowHeight;
+    in.dpi = ps.printer ? ps.printer->Info().dpiY : 10 * ps.columnUnit;
+    if (GetCheck(FullHeader) == BST_CHECKED)
+        in.headerHeight = PrintHeaderHeight(log_, cfg_);
+    else if (GetCheck(ShortHeader) == BST_CHECKED)
+        in.headerHeight = tenFoot ? 14 * ps.rowHeight : int(14.3 * ps.rowHeight);
+    SetText(Length, QStringLiteral("%1 inches").arg(PrintedLength(in)));
 }
 
 void printSetupDlg::ShowResolution()

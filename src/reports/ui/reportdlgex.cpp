@@ -9,6 +9,7 @@
 #include "platform/winapi.h"
 #include "reports/dailyreports.h"
 #include "reports/reportfields.h"
+#include "reports/shortreports.h"
 #include "reports/ui/reportprinter.h"
 #include "wellfile/copyout.h"
 #include "wellfile/datafile.h"

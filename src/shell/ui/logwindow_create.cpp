@@ -9,13 +9,13 @@
 #include "app/layouthosts.h"
 #include "app/notes.h"
 #include "app/opendatafile.h"
-#include "app/tracksettingsof.h"
 #include "app/ui/vertnoteedit.h"
 #include "app/wellsettings.h"
 #include "drilling/driller.h"
 #include "drilling/drillingcommands.h"
 #include "drilling/ui/statuswindow.h"
 #include "elog/elog_services.h"
+#include "elog/schemehost.h"
 #include "elog/ui/elogwindowservices.h"
 #include "exchange/liveupdate.h"
 #include "exchange/ui/exchangewindowservices.h"
@@ -34,6 +34,7 @@
 #include "shell/ui/horzwindowservices.h"
 #include "shell/ui/menuletters.h"
 #include "shell/ui/witswindowservices.h"
+#include "tracks/tracksettingsof.h"
 #include "wellfile/copyout.h"
 #include "wellfile/settingsblock.h"
 #include "wellfile/wholefile.h"
@@ -96,10 +97,10 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
     state_.view.bitmaps = bitmaps_.get();
     painters_ = std::make_unique<shell::ViewPainters>();
     state_.view.painters = painters_.get();
-    painters_->trackSettings = [this] { return app::TrackSettingsOf(state_); };
+    painters_->trackSettings = [this] { return tracks::TrackSettingsOf(state_); };
     painters_->trackState = &state_.trackPainters;
-    painters_->tops = [this] { return app::TopsViewOf(state_); };
-    painters_->memos = [this] { return app::MemoSourceOf(state_); };
+    painters_->tops = [this] { return tracks::TopsViewOf(state_); };
+    painters_->memos = [this] { return entry::MemoSourceOf(state_); };
     painters_->shortReports = [this] {
         return state_.well.config.hideShortReports ? nullptr : &state_.shortReports;
     };
@@ -116,9 +117,9 @@ LogWindow::LogWindow(QWidget* parent, const QString& title) : QMainWindow(parent
         };
         return source;
     };
-    painters_->curveValueSettings = [this] { return app::CurveValueSettingsOf(state_); };
+    painters_->curveValueSettings = [this] { return tracks::CurveValueSettingsOf(state_); };
     painters_->customTrackWindow = [this] {
-        tracks::CustomTrackWindow w = app::CustomTrackWindowOf(state_);
+        tracks::CustomTrackWindow w = tracks::CustomTrackWindowOf(state_);
         w.iconic = isMinimized();
         w.strips = &bitmaps_->grid;
         return w;
@@ -283,7 +284,7 @@ void LogWindow::InstallLayoutHosts()
     ch.buildGridBitmaps = [this] { wellServices_.view->BuildGridBitmaps(state_); };
     ch.repaint = [this] { MarkRedraw(); };
 
-    s.lists.loadSchemeNames = [this](std::array<QString, 6>& names) { return app::LoadSchemeNames(state_, names); };
+    s.lists.loadSchemeNames = [this](std::array<QString, 6>& names) { return elog::LoadSchemeNames(state_, names); };
 
     // The passes are ready before any well is open; opening a well installs them again with its own
     // shared-copy flag. After each pass the log is drawn again.

@@ -8,6 +8,7 @@
 #include "app/opendatafile.h"
 #include "app/wellsettings.h"
 #include "drilling/drilling_services.h"
+#include "elog/schemehost.h"
 #include "layout/custchartcfg.h"
 #include "layout/scaleinterval.h"
 #include "layout/ui/custcfgdialog.h"
@@ -50,7 +51,7 @@ bool LogWindow::RunCustomTrackDialog(layout::CUSTCHARTCFGEX& config, int track)
 
     layout::CustCfgHost host;
     host.setUseCustomScheme = [this](bool on) { state_.customTracks.useCustomScheme = on ? 1 : 0; };
-    host.loadSchemeNames = [this](std::array<QString, 6>& names) { return app::LoadSchemeNames(state_, names); };
+    host.loadSchemeNames = [this](std::array<QString, 6>& names) { return elog::LoadSchemeNames(state_, names); };
     host.writeMaxGasScale = [this](std::uint16_t value, std::int32_t from, std::int32_t to) {
         app::LogState& st = state_;
         if (layout::WriteScaleInterval(st.well.file, layout::ScaleField::MaxGas, value, from, to) == 0)

@@ -8,6 +8,7 @@
 #include "app/opendatafile.h"
 #include "app/printtracks.h"
 #include "app/wellsettings.h"
+#include "elog/schemehost.h"
 #include "layout/ui/pendialog.h"
 #include "layout/ui/schemedialog.h"
 #include "platform/text.h"
@@ -47,7 +48,7 @@ void LogWindow::SetPens(bool reset)
 
 int LogWindow::ApplyScheme(int scheme, bool repaint)
 {
-    app::RefreshSchemeHost(state_);
+    elog::RefreshSchemeHost(state_);
     return layout::ApplyScheme(state_.layout.schemes, state_.layout.schemeHost, scheme, repaint);
 }
 
@@ -71,7 +72,7 @@ const layout::PrintLayout& LogWindow::LayoutTracks(float b) { return app::Layout
 void LogWindow::SelectScheme(int scheme)
 {
     state_.view.viewLayout = false;
-    app::RefreshSchemeHost(state_);
+    elog::RefreshSchemeHost(state_);
     layout::SelectScheme(state_.layout.schemes, state_.layout.schemeHost, scheme);
 }
 
@@ -84,7 +85,7 @@ void LogWindow::CmSelectScheme6() { SelectScheme(5); }
 
 void LogWindow::CmEditSchemes()
 {
-    app::RefreshSchemeHost(state_);
+    elog::RefreshSchemeHost(state_);
     layout::EditSchemesContext context;
     context.alternateFormat = state_.layout.format.alternateFormat;
     context.notesLoaded = false;  // the notes belong to data entry, which does not load them yet

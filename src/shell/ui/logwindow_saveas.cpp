@@ -3,8 +3,8 @@
 #include "shell/ui/logwindow.h"
 
 #include "app/elogoffset.h"
-#include "app/wellcopy.h"
 #include "app/wellsettings.h"
+#include "exchange/wellcopy.h"
 #include "platform/folders.h"
 #include "platform/services.h"
 #include "platform/waitcursor.h"
@@ -45,7 +45,7 @@ void LogWindow::CmSaveAs()
         return;
     QString target = wellfile::CleanFileName(*chosen);
     // A copy onto the open well itself would read and write the same files.
-    if (app::SameDataFile(f.dataFileName, target)) {
+    if (exchange::SameDataFile(f.dataFileName, target)) {
         platform::MessageBox(target + QStringLiteral("\nis the well open now. Save it under another name."),
                              QStringLiteral("File Copy Error "), platform::MB_OK);
         return;
@@ -53,7 +53,7 @@ void LogWindow::CmSaveAs()
 
     // The well written over keeps none of its own files beside the copy: they go to "backup/".
     const QDate today = platform::services().clock->LocalTime().date();
-    if (const QString stuck = app::MoveWellSetAside(target, f.dataFolder, today); !stuck.isEmpty()) {
+    if (const QString stuck = exchange::MoveWellSetAside(target, f.dataFolder, today); !stuck.isEmpty()) {
         platform::MessageBox(stuck + QStringLiteral("\ncould not be moved to the backup folder; nothing was copied"),
                              QStringLiteral("File Copy Error "), platform::MB_OK);
         return;
@@ -62,7 +62,7 @@ void LogWindow::CmSaveAs()
     QString source = f.currentFolder + f.wellName + QStringLiteral(".SVM");
     const int copied = [&] {
         const platform::WaitCursor wait;
-        return app::CopyFileChecked(s, *neighbours_.elog, source, target);
+        return exchange::CopyFileChecked(s, *neighbours_.elog, source, target);
     }();
     if (!copied)
         return;

@@ -39,12 +39,14 @@ bool OverWritten(const platform::Dc& dc, const logview::Device& device, int x, i
 }
 
 // A label centred at x, on paper moved in so that it stands whole between the track's edges: the rate
-// track may start at the printable area's edge.
-void HeadLabel(platform::Dc& dc, bool paper, int x, int y, int left, int right, const char* text)
+// track may start at the printable area's edge. On paper it gives way to what the page has written there.
+void HeadLabel(platform::Dc& dc, const logview::Device& device, int x, int y, int left, int right, const char* text)
 {
-    if (paper && *text) {
+    if (device.printing && *text) {
         const int half = (dc.GetTextExtent(text).cx + 1) / 2;
         x = std::max(std::min(x, right - half - 1), left + half + 1);
+        if (OverWritten(dc, device, x, y, text))
+            return;
     }
     Text(dc, x, y, text);
 }
@@ -62,10 +64,9 @@ void CurveHead(platform::Dc& dc, const logview::ViewGeometry& g, const logview::
     dc.SelectObject(PenOf(pen));
     dc.SetTextColor(g.pens.table[std::size_t(colourEntry)].colour);
     if (labels) {
-        const bool paper = device.printing;
-        HeadLabel(dc, paper, left, y + rowHeight, left, right, (*labels)[0]);
-        HeadLabel(dc, paper, left + (right - rowHeight - left) / 2, y + rowHeight, left, right, (*labels)[1]);
-        HeadLabel(dc, paper, rightLabelX, y + rowHeight, left, right, (*labels)[2]);
+        HeadLabel(dc, device, left, y + rowHeight, left, right, (*labels)[0]);
+        HeadLabel(dc, device, left + (right - rowHeight - left) / 2, y + rowHeight, left, right, (*labels)[1]);
+        HeadLabel(dc, device, rightLabelX, y + rowHeight, left, right, (*labels)[2]);
     }
     if (rule) {
         // On paper the pen's width stays inside the track.

@@ -37,7 +37,7 @@ struct TopsPass {
     void Marker(const RECORD& rec, int markerY);
     long long LineY(std::int32_t topDepth, int y0) const;
     void TopLine(int y);
-    void Label(const std::string& label, std::int32_t slot, int y);
+    void Label(const std::string& label, std::int32_t slot, int y, int pageTop);
 };
 
 void TopsPass::Marker(const RECORD& rec, int markerY)
@@ -84,12 +84,19 @@ void TopsPass::TopLine(int y)
     }
 }
 
-void TopsPass::Label(const std::string& label, std::int32_t slot, int y)
+void TopsPass::Label(const std::string& label, std::int32_t slot, int y, int pageTop)
 {
     const int k = logview::NormalMemoSlot(slot);
     const int x = logview::MemoSlotToX(slotLayout, slot);
     const platform::SIZE extent = dc.GetTextExtent(label.c_str(), int(label.size()));
-    const int top = int(y - 1.6 * R), bottom = int(y + extent.cy - 1.3 * R), textY = int(y - 1.4 * R);
+    int top = int(y - 1.6 * R), bottom = int(y + extent.cy - 1.3 * R), textY = int(y - 1.4 * R);
+    // On paper a name that would stand above the page's first row is written under its line.
+    if (paper && top < pageTop) {
+        const int down = y + int(0.2 * R) - top;
+        top += down;
+        bottom += down;
+        textY += down;
+    }
     if ((k <= 4 || k > 14) && !wellfile::FeetFormatProfile(g.profile))
         dc.Rectangle(x - 3, top, x + extent.cx + 3, bottom);
     dc.TextOut(x, textY, label.c_str(), int(label.size()));
@@ -144,6 +151,9 @@ void DrawTopsColumn(Dc& dc, const logview::ViewGeometry& g, const logview::Devic
                     continue;
                 const std::string label = TopLabel(top, view.kbElevation, !paper && lessMark);
                 const int y = ClampY(pass.LineY(depth, y0));
+                // A line above the page's first row is the last page's, drawn there with its name.
+                if (paper && y < y0)
+                    continue;
                 // A top stored without a colour is drawn red; the table keeps what it holds. A black and
                 // white page still draws the line in the top's colour: only its text turns black.
                 const COLORREF colour = top.colour == 0 ? kRed : COLORREF(top.colour);
@@ -152,7 +162,7 @@ void DrawTopsColumn(Dc& dc, const logview::ViewGeometry& g, const logview::Devic
                 dc.SelectObject(boxPen);
                 if (!pass.blackAndWhite)
                     dc.SetTextColor(colour);
-                pass.Label(label, top.location, y);
+                pass.Label(label, top.location, y, y0);
             }
         markerY += R;
         dc.SetTextColor(kBlack);

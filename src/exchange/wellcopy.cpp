@@ -1,4 +1,4 @@
-#include "app/wellcopy.h"
+#include "exchange/wellcopy.h"
 
 #include "app/logstate.h"
 #include "elog/elog_services.h"
@@ -16,7 +16,7 @@
 #include <utility>
 #include <vector>
 
-namespace app {
+namespace exchange {
 
 namespace {
 
@@ -94,7 +94,7 @@ bool SameDataFile(const QString& openFile, const QString& path)
     return QFileInfo(path).canonicalFilePath() == open || QFileInfo(found).canonicalFilePath() == open;
 }
 
-int CopyFileChecked(LogState& s, elog::ElogServices& elog, QString& fromPath, QString& toPath)
+int CopyFileChecked(app::LogState& s, elog::ElogServices& elog, QString& fromPath, QString& toPath)
 {
     const WellPath from = Split(fromPath);
     const WellPath to = Split(toPath);
@@ -133,4 +133,4 @@ int CopyFileChecked(LogState& s, elog::ElogServices& elog, QString& fromPath, QS
     return 1;
 }
 
-}  // namespace app
+}  // namespace exchange

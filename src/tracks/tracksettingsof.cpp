@@ -1,10 +1,10 @@
-#include "app/tracksettingsof.h"
+#include "tracks/tracksettingsof.h"
 
 #include "app/logstate.h"
 #include "drilling/driller.h"
 #include "layout/trackflags.h"
 
-namespace app {
+namespace tracks {
 
 tracks::TrackSettings TrackSettingsOf(const app::LogState& s)
 {
@@ -75,4 +75,4 @@ tracks::CustomTrackWindow CustomTrackWindowOf(app::LogState& s)
     return w;
 }
 
-}  // namespace app
+}  // namespace tracks

@@ -1,4 +1,4 @@
-#include "entry/memofiles.h"
+#include "wellfile/memofiles.h"
 
 #include "platform/folders.h"
 #include "platform/services.h"
@@ -11,7 +11,7 @@
 #include <cstring>
 #include <new>
 
-namespace entry {
+namespace wellfile {
 
 namespace {
 
@@ -149,4 +149,46 @@ std::optional<int> SaveHText(const QString& path, std::vector<wellfile::HTEXTEX>
     return count;
 }
 
-}  // namespace entry
+void SetRecordText(char* field, std::size_t size, const QByteArray& text, int limit)
+{
+    const std::size_t n = std::min({std::size_t(text.size()), std::size_t(std::max(limit, 0)), size - 1});
+    std::memset(field, 0, size);
+    std::memcpy(field, text.constData(), n);
+}
+
+wellfile::HTEXTEX MakeDepthNote(std::int32_t depth, const QByteArray& text)
+{
+    wellfile::HTEXTEX h;
+    SetRecordText(h.text, sizeof h.text, text.startsWith('~') ? text.mid(1) : text, kHTextCopyMax);
+    h.depth = depth;
+    h.textTrack = 1;
+    h.drawRectangle = 1;
+    h.transparent = 1;
+    return h;
+}
+
+NoteCopy AddDepthNote(const QString& path, const wellfile::HTEXTEX& note, bool once)
+{
+    std::optional<HTextArray> a = LoadHText(path);
+    if (!a)
+        return NoteCopy::Failed;
+    std::vector<wellfile::HTEXTEX>& notes = a->notes;
+    if (once && std::any_of(notes.begin(), notes.end(), [&](const wellfile::HTEXTEX& h) { return h.depth == note.depth; }))
+        return NoteCopy::Exists;
+    auto slot = std::find_if(notes.begin(), notes.end(), [](const wellfile::HTEXTEX& h) { return h.depth <= 0; });
+    // Every slot holds a note: the array grows rather than give up one of them.
+    (slot != notes.end() ? *slot : notes.emplace_back()) = note;
+    return SaveHText(path, notes) ? NoteCopy::Copied : NoteCopy::Failed;
+}
+
+NoteCopy CopyMemoToNotes(const QString& path, const wellfile::SVMEMO& memo)
+{
+    const QByteArray text(memo.text, int(strnlen(memo.text, sizeof memo.text)));
+    wellfile::HTEXTEX h = MakeDepthNote(memo.depth, text);
+    h.onTextTrack = memo.description;
+    h.textColour = memo.textColour;
+    h.background = memo.frameColour;
+    return AddDepthNote(path, h, true);
+}
+
+}  // namespace wellfile

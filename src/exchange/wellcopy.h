@@ -1,6 +1,5 @@
 #pragma once
-// Copying a well's whole file set under a new name: Save As, and the backup and plug-back routines of
-// the exchange code.
+// Copying a well's whole file set under a new name: Save As, and the backup and plug-back routines.
 #include <QString>
 
 class QDate;
@@ -10,8 +9,10 @@ class QDate;
 namespace elog { class ElogServices; }
 
 namespace app {
-
 struct LogState;
+}
+
+namespace exchange {
 
 using wellfile::kWellSideFiles;
 
@@ -32,6 +33,6 @@ QString MoveWellSetAside(const QString& path, const QString& dataFolder, const Q
 // "bitmaps/" under the new name. Side files that fail are named in one message; the copy of the data
 // file stands and 1 is returned. Every file is copied whole or not at all; an existing target file is
 // replaced only by a complete copy.
-int CopyFileChecked(LogState& log, elog::ElogServices& elog, QString& fromPath, QString& toPath);
+int CopyFileChecked(app::LogState& log, elog::ElogServices& elog, QString& fromPath, QString& toPath);
 
-}  // namespace app
+}  // namespace exchange

@@ -1,5 +1,6 @@
 #pragma once
 // The one place that reads the window's state for the track painters' settings, right before a pass.
+// The painters never read it themselves.
 #include "tracks/curvevalues.h"
 #include "tracks/customtrackwindow.h"
 #include "tracks/tops.h"
@@ -9,7 +10,7 @@ namespace app {
 struct LogState;
 }
 
-namespace app {
+namespace tracks {
 
 tracks::TrackSettings TrackSettingsOf(const app::LogState& s);
 // The well's tops as the tops painter reads them; the span stays valid while the tops are not changed.
@@ -22,4 +23,4 @@ tracks::CurveValueSettings CurveValueSettingsOf(const app::LogState& s);
 // hands its grid strips.
 tracks::CustomTrackWindow CustomTrackWindowOf(app::LogState& s);
 
-}  // namespace app
+}  // namespace tracks
