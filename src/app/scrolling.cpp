@@ -100,8 +100,9 @@ DepthBarPlace PlaceDepthBar(const DepthBarInputs& in)
 {
     DepthBarPlace p;
     p.x = in.logWidth + (in.customTracks ? 2 : 1) * in.unitWidth;
+    // Over a narrower window the bar stands at its right edge: no strip of log is left right of it.
     if (in.clientRight < in.logWidth)
-        p.x = in.clientRight - in.barWidth - 16;
+        p.x = in.clientRight - in.barWidth;
     p.logBottomY = in.visibleRows * in.rowHeight + in.topMargin;
     p.top = in.topMargin;
     p.width = in.barWidth;

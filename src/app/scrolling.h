@@ -59,6 +59,8 @@ struct DepthBarPlace {
     std::int32_t x = 0, top = 0, width = 0, height = 0;
     std::int32_t logBottomY = 0;  // visible rows x row height + top margin
 };
+// A unit right of the log (two with custom tracks); over a window narrower than the log, at the
+// window's right edge.
 DepthBarPlace PlaceDepthBar(const DepthBarInputs& in);
 // The widest horizontal offset: the log slid so far left that its right end (the last track's scale and
 // labels) stands a unit clear of the depth scroll bar, which stands over the log of a window narrower

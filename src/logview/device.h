@@ -13,7 +13,8 @@
 
 namespace logview {
 
-// A label a printed page writes after its boxes and notes, and only where nothing written stands.
+// A label a printed page (or the screen's paint) writes after its boxes and notes, only where nothing
+// written stands.
 struct LaterLabel {
     int x = 0, y = 0;
     std::string text;  // Windows-1252
@@ -75,8 +76,6 @@ struct PrinterGeometry {
     std::int32_t leftOffset = 0;      // 0 until a printout sets it
     // Where the page has written already: a repeated gas scale label that would cross one is left out.
     const std::vector<platform::RECT>* written = nullptr;
-    // When set, the mud weight labels are listed here for the page to write after its boxes and notes.
-    std::vector<LaterLabel>* laterLabels = nullptr;
     // The show columns on paper: their left x, 0 when a column is not printed. Their widths in units
     // are the screen's.
     std::int32_t porosityLeft = 0;
@@ -131,6 +130,12 @@ struct Device {
     bool imageTotalOnly = false;  // a log image is built: the chromatograph track draws only TG
     bool monochrome = false;      // a 1-bit log image: no background fills in the lithology rows
     bool colourOnly = false;      // the compressed scales' off-screen image: lithology fills only
+    // When set, the mud weight labels are listed here for the page or the screen's paint to write after
+    // its boxes and notes.
+    std::vector<LaterLabel>* laterLabels = nullptr;
+    // When set, the painters of boxes and bars that a label written later keeps clear of list them here:
+    // the short-report boxes and the mud weights' bars (their texts are in the Dc's text record).
+    std::vector<platform::RECT>* drawnBoxes = nullptr;
     PrinterGeometry printer;
     std::array<layout::PenSpec, kPrintPenCount> printPens{};
     PrintFonts printFonts;

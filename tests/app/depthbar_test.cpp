@@ -2,7 +2,9 @@
 #include "layout/custchartcfg.h"
 #include "shell/ui/logwindow.h"
 
+#include <QCoreApplication>
 #include <QScrollBar>
+#include <QStatusBar>
 
 #include <gtest/gtest.h>
 
@@ -69,10 +71,30 @@ TEST(DepthBar, StandsBesideTheLogDownToItsLastRowAndSetsTheLogBottom)
     EXPECT_EQ(w.Bar().x(), 1064 + 20);
     w.s.customTracks.data.reset();
 
-    // A window narrower than the log keeps the bar inside it, 16 pixels from its right edge.
+    // A window narrower than the log keeps the bar inside it, at its right edge.
     w.window.resize(900, 700);
     QScrollBar& narrow = w.Bar();
-    EXPECT_EQ(narrow.x(), 900 - narrow.width() - 16);
+    EXPECT_EQ(narrow.x(), 900 - narrow.width());
+}
+
+// A message on the status line (a drilling fault says one) on a window narrower than the log: the depth
+// bar beside the log's rows and the horizontal bar end above the line, at every size of the window.
+TEST(DepthBar, TheLogAndItsBarsEndAboveTheStatusLine)
+{
+    Window w(1000, 3000);
+    w.window.resize(900, 700);
+    w.window.show();
+    w.window.WellServices().window->SetStatusText(w.s, QStringLiteral("Extended data of depth 2000 not written"));
+    for (const QSize size : {QSize(900, 700), QSize(1000, 768)}) {
+        w.window.resize(size);
+        QCoreApplication::processEvents();
+        const QWidget* line = w.window.statusBar();
+        ASSERT_TRUE(line->isVisible());
+        const int lineTop = line->geometry().top();
+        ASSERT_NE(w.window.HorizontalScrollBar(), nullptr);
+        EXPECT_LT(w.window.HorizontalScrollBar()->geometry().bottom(), lineTop) << size.width();
+        EXPECT_LT(w.window.DepthScrollBar()->geometry().bottom(), lineTop) << size.width();
+    }
 }
 
 TEST(DepthBar, LayoutsAndResizesLeaveExactlyOneBar)

@@ -107,6 +107,21 @@ TEST_F(FlareDraw, FlareTrackFillsRedAndWrapsYellowPastFifty)
     EXPECT_EQ(Pixel(img, 540, 150), kGrey);
     platform::Dc dc(img);
     EXPECT_EQ(testing_support::InkColumns(dc, 800, 110, 200, kYellow).second, 0);
+
+    // Where no flare stands the track keeps what lies under it, its left edge too: one flare of 30 at
+    // the sixth record is a profile from the row above it to the row below, closed to the edge there.
+    b = Flares(1000, 20, 0);
+    img.fill(Qt::white);
+    const QImage blank = img;
+    entry::DrawFlareTrack({dc, g, screen}, b, 0, 20, 10, 0);
+    EXPECT_EQ(img, blank) << "a walk without flares drew on the track";
+    b[5].flareLength = 30;
+    entry::DrawFlareTrack({dc, g, screen}, b, 0, 20, 10, 0);
+    EXPECT_EQ(Pixel(img, 420, 50), kRed);
+    EXPECT_EQ(Pixel(img, 400, 45), kRed);
+    for (int y : {5, 35, 65, 150})
+        for (int x : {399, 400, 401})
+            EXPECT_EQ(Pixel(img, x, y), kWhite) << x << "," << y;
 }
 
 TEST_F(FlareDraw, StepIsARedLineToTheNextRecordWithItsText)

@@ -2,11 +2,14 @@
 // the flags and arguments, and the pen samples.
 #include "logview/draw/ppmscale.h"
 #include "platform/draw/dc.h"
+#include "platform/draw/textcells.h"
 #include "platform/text.h"
 #include "support/images.h"
 #include "support/viewfixture.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace platform;
 
@@ -54,16 +57,23 @@ TEST_F(PpmScale, EightEntriesFromThePenTable)
     }
     EXPECT_EQ(t[0].align, unsigned(TA_LEFT | TA_BOTTOM));
     EXPECT_EQ(t[0].bkMode, TRANSPARENT);
-    // Each sample lies 8 units right of its text, 4 units long, in the row of its own name: the text
-    // ends at its y, the step above it is the name's row (the next name's starts at its y).
+    // The samples stand in one column half a unit right of the widest name (" PROPANE  ppm " here),
+    // at least 8 units from the names' x, 4 units long, each in the row of its own name: the text ends
+    // at its y, the step above it is the name's row (the next name's starts at its y).
+    int widest = 0;
+    for (const DcText& d : t)
+        widest = std::max(widest, int(TextCell(dc, d.at.x, d.at.y, d.text, d.align, d.font).right) - d.at.x);
+    const int lead = std::max(80, widest + 5);
+    EXPECT_GT(lead, 80) << "a name as wide as the 8 units the samples start at by default";
     for (int i = 0; i < 8; ++i) {
-        int inked = 0;
-        for (int y = 20 + 15 * i - 15; y < 20 + 15 * i + 15; ++y)
-            if (dc.GetPixel(974 + 38, y) == pens.table.entry[i].colour)
-                inked += y < 20 + 15 * i ? 1 : 100;
-        EXPECT_EQ(inked, 1) << i;
+        const int lineY = 20 + 15 * i - 8;
+        EXPECT_EQ(dc.GetPixel(894 + lead - 1, lineY), RGB(255, 255, 255)) << i;
+        EXPECT_EQ(dc.GetPixel(894 + lead, lineY), pens.table.entry[i].colour) << i;
+        EXPECT_EQ(dc.GetPixel(894 + lead + 39, lineY), pens.table.entry[i].colour) << i;
+        EXPECT_EQ(dc.GetPixel(894 + lead + 40, lineY), RGB(255, 255, 255)) << i;
+        for (int y = lineY - 6; y < lineY + 8; ++y)
+            EXPECT_EQ(dc.GetPixel(894 + lead + 20, y) == pens.table.entry[i].colour, y == lineY) << i << " " << y;
     }
-    EXPECT_EQ(dc.GetPixel(974 + 45, 12), RGB(255, 255, 255));
     EXPECT_EQ(dc.GetTextColor(), RGB(1, 2, 3));
     EXPECT_EQ(dc.GetBkMode(), OPAQUE);
 
@@ -76,19 +86,19 @@ TEST_F(PpmScale, EightEntriesFromThePenTable)
     dc.RecordText(true);
     logview::DrawPpmScale(dc, g, pens, {.imageRender = true, .drilling = true}, 0, 0);
     EXPECT_EQ(At(0), (POINT{1054 - 100 + 20, 500}));
-    EXPECT_EQ(dc.GetPixel(974 + 80 + 95, 492), pens.table.entry[0].colour);
-    EXPECT_EQ(dc.GetPixel(974 + 80 + 105, 492), RGB(255, 255, 255));
+    EXPECT_EQ(dc.GetPixel(974 + lead + 99, 492), pens.table.entry[0].colour);
+    EXPECT_EQ(dc.GetPixel(974 + lead + 100, 492), RGB(255, 255, 255));
     dc.RecordText(true);
     g.logWidth = 1200;  // custom tracks right of the gas track
     logview::DrawPpmScale(dc, g, pens, {.drilling = true}, 0, 0);
     EXPECT_EQ(At(0), (POINT{894 + 100, 20 + 220}));
-    // Moved no further than to end (name 8 U, sample 4 U) a unit inside the log's right end, which a
-    // narrow window's horizontal scroll brings to view: 1000 - 10 - 120.
+    // Moved no further than to end (names, then a sample of 4 U) a unit inside the log's right end,
+    // which a narrow window's horizontal scroll brings to view.
     g.logWidth = 1000;
     dc.RecordText(true);
     logview::DrawPpmScale(dc, g, pens, {.drilling = true}, 0, 0);
-    EXPECT_EQ(At(0), (POINT{870, 20 + 220}));
-    EXPECT_EQ(dc.GetPixel(870 + 80 + 39, 240 + 15 - 8), pens.table.entry[1].colour);
+    EXPECT_EQ(At(0), (POINT{1000 - 10 - lead - 40, 20 + 220}));
+    EXPECT_EQ(dc.GetPixel(1000 - 10 - 1, 240 + 15 - 8), pens.table.entry[1].colour);
 }
 
 TEST_F(PpmScale, StyledEntryDrawsItsWidthAsOnePixelLines)

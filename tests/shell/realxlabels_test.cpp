@@ -3,8 +3,10 @@
 // track, accessory symbols at the lithology columns' edges; a show marker's letter answering a click as its
 // box does. The screen is read back pixel by pixel.
 #include "demo/demowell.h"
+#include "logview/viewgeometry.h"
 #include "platform/text.h"
 #include "support/files.h"
+#include "support/labelink.h"
 #include "support/logshot.h"
 #include "support/modbuspeer.h"
 #include "support/realxscreens.h"
@@ -15,11 +17,13 @@
 #include "wellfile/wellconfig.h"
 
 #include <QRect>
+#include <QSettings>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -272,6 +276,89 @@ TEST_P(RealXLabels, OneClickOnAShowMarkersLetterOpensItsReport)
     ASSERT_GE(letter.x(), 0) << "no show marker on the log";
     x.Click(letter.x(), letter.y());
     EXPECT_FALSE(x.WaitForWindow("^STRATIV SHOW REPORT$", 5000).isEmpty()) << "one click opened no report";
+}
+
+// The demo seen from 2350 with the installation's flare track on: the mud weights of 2354 stand where a
+// gas scale head repeats, and at 1,920 the short reports of 2404 where another does.
+// - The gas legend in the title band: each curve's sample (the longest run of its colour on one pixel
+//   row) starts at least two pixels right of the last pixel of that colour in the curve's name and unit
+//   (seen where the samples are on the screen: at 1,024 they lie past its edge).
+// - The gas track: the mud values "10.4 IN" and "10.5 OUT" and the heads' "25", "50" and "75" stand whole
+//   (each pixel of their ink as the log's scale font writes it, black), together with those
+//   drawn with them, and no other black pixel lies within a pixel of their ink wherever they stand.
+// - No flare stands in these rows: no red line runs down the flare track.
+TEST_P(RealXLabels, TheGasLegendMudWeightsAndGasScaleHeadsStandClear)
+{
+    QSettings(home + "/.config/StrativM/strativm.ini", QSettings::IniFormat).setValue("Options/FlareTrack", "1");
+    EditConfig([](wellfile::WellConfig& c) { c.viewTopDepth = 2350; });
+    const QImage shot = StartProgram();
+    const int top = LogTop(shot), w = GetParam().width();
+    ASSERT_GT(top, 100);
+
+    const auto rgb = [&](int px, int py) { return shot.pixel(px, py) & 0xFFFFFF; };
+    int samples = 0;
+    for (int py = top - 150; py < top; ++py)
+        for (int px = w / 3; px < w;) {
+            const QRgb c = rgb(px, py);
+            int run = 1;
+            while (px + run < w && rgb(px + run, py) == c)
+                ++run;
+            if (c != 0 && c != 0xFFFFFF && c != 0xDCDCDC && run >= 20 && run <= 100) {
+                ++samples;
+                // The rightmost pixel of the colour in the entry's row, the sample's rows (a wide pen
+                // draws more than one) left out from its start on.
+                const auto sample = [&](int y) { return rgb(px + 5, y) == c && rgb(px + 15, y) == c; };
+                int name = 0;
+                for (int y = py - 12; y <= py + 2; ++y)
+                    for (int x = w / 3; x < w; ++x)
+                        if (rgb(x, y) == c && !(x >= px && sample(y)))
+                            name = std::max(name, x);
+                EXPECT_LE(name, px - 2) << "the sample of colour " << std::hex << c << std::dec << " at " << px
+                                        << "," << py << " starts within its name";
+            }
+            px += run;
+        }
+    if (w > 1024)
+        EXPECT_GE(samples, 6) << "no legend samples in the title band";
+
+    // The gas track: right of the descriptions column, the widest room between the log's edge lines.
+    const std::vector<int> edges = TrackEdges(shot);
+    ASSERT_GE(edges.size(), 2u);
+    std::size_t column = 1;
+    for (std::size_t k = 1; k < edges.size(); ++k)
+        column = edges[k] - edges[k - 1] > edges[column] - edges[column - 1] ? k : column;
+    const int gasLeft = edges[column];
+    const platform::Font scale = platform::Font::FromLogFont(logview::ViewFontsFor(kRow, kRow).scale);
+    const QRect gasTrack(gasLeft, top, w - gasLeft, shot.height() - top);
+    std::map<std::string, std::vector<QPoint>> whole;  // where each stands whole
+    for (const char* label : {"10.4 IN", "10.5 OUT", "25", "50", "75"}) {
+        const Ink ink = InkOf(label, scale);
+        auto places = Places(shot, gasTrack, ink, {0xC0C0C0, 0x0000FF});
+        std::erase_if(places, [&](const auto& p) { return p.second * 2 > int(ink.ring.size()); });
+        EXPECT_FALSE(places.empty()) << label << " stands nowhere whole";
+        for (const auto& [at, met] : places) {
+            EXPECT_EQ(met, 0) << label << " at " << at.x() << "," << at.y() << " meets other ink";
+            whole[label].push_back(at);
+        }
+    }
+    // Drawn together, they stand whole together: none of them cut by what was drawn over it (left of each
+    // head's "75" its "25" and "50": "125" and "150" hold a "25" and a "50" of their own).
+    EXPECT_EQ(whole["10.4 IN"].size(), whole["10.5 OUT"].size()) << "a mud weight's value cut";
+    for (const QPoint& at : whole["75"])
+        for (const char* label : {"25", "50"})
+            EXPECT_TRUE(std::any_of(whole[label].begin(), whole[label].end(),
+                                    [&](const QPoint& p) { return p.y() == at.y() && p.x() < at.x(); }))
+                << "the head of " << at.y() << " has its " << label << " cut";
+
+    int longest = 0;  // red rows one under the other in one column
+    for (int px = gasLeft; px < w; ++px)
+        for (int py = top, run = 0; py < shot.height(); ++py) {
+            run = rgb(px, py) == 0xFF0000 ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+    EXPECT_LT(longest, 6 * kRow) << "a red line down the flare track";
+    if (HasFailure())
+        shot.save(TestDir() + "gastrack.png");
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, RealXLabels, ::testing::Values(QSize(1024, 768), QSize(1920, 1080)),

@@ -3,6 +3,8 @@
 // a fresh paint of the same view draws it, pixel for pixel; and the live gas window opens clear of the
 // menu bar.
 #include "demo/demowell.h"
+#include "drilling/draw/statusband.h"
+#include "support/labelink.h"
 #include "support/modbuspeer.h"
 #include "support/realxscreens.h"
 #include "support/testmain.h"
@@ -182,7 +184,8 @@ TEST_P(RealXRepaint, ScrolledToTheRightTheLogIsAFreshPaintOfItsView)
 }
 
 // The live gas window, never placed before, opens inside the main window with its frame below the menu
-// bar and the quick bar, where a click on "File" cannot land on its caption. The set-up dialog reads in
+// bar and the quick bar, where a click on "File" cannot land on its caption, and clear of the band's
+// depth and rate read-outs. The set-up dialog reads in
 // the dialog's font and fits the screen.
 TEST_P(RealXRepaint, TheGasMonitorsWindowsStandClearOfTheMenuLineAndOnTheScreen)
 {
@@ -202,6 +205,13 @@ TEST_P(RealXRepaint, TheGasMonitorsWindowsStandClearOfTheMenuLineAndOnTheScreen)
     const QRect gas = Framed(gasWindow), main = Absolute(log), quick = Absolute(bar);
     EXPECT_GT(gas.top(), quick.bottom()) << "the gas window's caption lies over the menu line";
     EXPECT_GE(gas.left(), main.left()) << "the gas window's frame starts left of the log";
+    // The band's read-outs of depth and rate stand whole beside it (found by their ink).
+    for (const char* readout : {"Depth:", "M / Hr:"}) {
+        const Ink ink = InkOf(readout, drilling::StatusFontsFor(10).status);
+        auto places = Places(x.Shot(), main, ink);
+        std::erase_if(places, [&](const auto& p) { return p.second > 0 || gas.intersects(QRect(p.first, ink.size)); });
+        EXPECT_FALSE(places.empty()) << readout << " is covered";
+    }
 
     // Setup > Gas Monitor Setup in the dialog's font (rows of 14 dialog units, a unit an eighth of the
     // font's height of 12 px or more: its 390 units make 585 px) stands whole on the screen.
@@ -215,6 +225,51 @@ TEST_P(RealXRepaint, TheGasMonitorsWindowsStandClearOfTheMenuLineAndOnTheScreen)
     const QRect frame = Framed(setup);
     EXPECT_TRUE(QRect(QPoint(0, 0), GetParam()).contains(frame))
         << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
+}
+
+// Drilling on the demo: the band's lag read-out (found by its ink in the band's status font) stands whole
+// in the window, a pixel clear of any other ink. At 1,024 the log is wider than the window: scrolled to
+// the right the read-out stays whole and clear, where a fresh paint of that view (Zoom On and Off) puts
+// it, and the band's other read-outs are the fresh paint's; the depth bar stands at the window's right
+// edge at every scroll (its 14 px strip is the same before and after the scroll: no log under it).
+TEST_P(RealXRepaint, TheDrillingBandsLagTextStandsWholeAtEveryScroll)
+{
+    ASSERT_TRUE(demo::MakeDemoWell(folder));
+    ASSERT_TRUE(EditWellConfig(folder + "elogdemo.cfg", [](wellfile::WellConfig& cfg) { cfg.drillingAtExit = 1; }));
+    const QImage start = Start();
+    ASSERT_FALSE(x.WaitForWindow("^Drilling Status$").isEmpty()) << "not drilling";
+    const QRect client = Absolute(log);
+    const Ink lag = InkOf(QString::asprintf("Lagdepth: %7.1f    Lagtime: %2.2f  %d", 2589.5, 27.2, 5),
+                          drilling::StatusFontsFor(10).status);
+    const auto clearPlace = [&](const QImage& shot, const char* when) {
+        auto places = Places(shot, client, lag);
+        std::erase_if(places, [&](const auto& p) { return p.second * 2 > int(lag.ring.size()); });
+        EXPECT_EQ(places.size(), 1u) << "the lag read-out stands whole " << places.size() << " times " << when;
+        for (const auto& [at, met] : places)
+            EXPECT_EQ(met, 0) << "the lag read-out meets other ink " << when;
+        return places.empty() ? QPoint() : places.front().first;
+    };
+    clearPlace(start, "at the start");
+    if (GetParam().width() > 1024 || HasFailure())
+        return;
+
+    for (int i = 0; i < 10; ++i)
+        x.Click(client.right() - 20, client.bottom() - 7);  // the horizontal bar's right arrow
+    x.ChangedFrom(start, kRedrawn);
+    const QImage scrolled = Away();
+    const QPoint moved = clearPlace(scrolled, "scrolled right");
+    const QRect strip(QPoint(client.right() - 13, client.top() + 200), QPoint(client.right(), client.bottom() - 100));
+    EXPECT_EQ(DifferentPixels(start.copy(strip), scrolled.copy(strip)), 0) << "the depth bar's strip";
+    for (int i = 0; i < 2; ++i) {
+        const QImage now = x.Shot();
+        ClickBar(2);
+        x.ChangedFrom(now, kRedrawn, 10000);
+    }
+    const QImage fresh = Away();
+    EXPECT_EQ(clearPlace(fresh, "on a fresh paint"), moved) << "a fresh paint puts the read-out elsewhere";
+    // The band's read-outs (below the menu line) as the fresh paint draws them.
+    const QRect band(client.left(), client.top() + 25, client.width() - 20, 100);
+    EXPECT_EQ(DifferentPixels(scrolled.copy(band), fresh.copy(band)), 0) << "the band scrolled is not a fresh paint's";
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, RealXRepaint, ::testing::Values(QSize(1024, 768), QSize(1920, 1080)),

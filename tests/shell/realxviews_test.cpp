@@ -9,6 +9,7 @@
 #include "platform/draw/dc.h"
 #include "support/deviatedwell.h"
 #include "support/files.h"
+#include "support/labelink.h"
 #include "support/modbuspeer.h"
 #include "support/realxscreens.h"
 #include "support/testmain.h"
@@ -33,93 +34,6 @@ using namespace testing_support;
 
 namespace {
 
-bool Black(const QImage& image, int x, int y)
-{
-    return (image.pixel(x, y) & 0xFFFFFF) == 0;
-}
-
-// A label's black pixels as the program's drawing code writes it (`font`, or the drawing's default),
-// relative to the top left of their box, and the pixels round them within one pixel.
-struct Ink {
-    std::vector<QPoint> ink, ring;
-    QSize size; // the box's, with the ring
-};
-
-Ink InkOf(const QString& text, const std::optional<platform::Font>& font = std::nullopt)
-{
-    QImage image(120, 40, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
-        platform::Dc dc(image);
-        if (font)
-            dc.SelectObject(*font);
-        dc.SetBkMode(platform::TRANSPARENT);
-        dc.TextOut(10, 10, text);
-    }
-    QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            box |= Black(image, x, y) ? QRect(x, y, 1, 1) : QRect();
-    Ink out;
-    out.size = box.size() + QSize(2, 2);
-    for (int y = box.top() - 1; y <= box.bottom() + 1; ++y)
-        for (int x = box.left() - 1; x <= box.right() + 1; ++x) {
-            bool near = false;
-            for (int dy = -1; dy <= 1; ++dy)
-                for (int dx = -1; dx <= 1; ++dx)
-                    near = near || Black(image, x + dx, y + dy);
-            if (Black(image, x, y))
-                out.ink.push_back(QPoint(x, y) - box.topLeft());
-            else if (near)
-                out.ring.push_back(QPoint(x, y) - box.topLeft());
-        }
-    return out;
-}
-
-// Each place in `area` of `shot` where the label's ink stands whole (every pixel black, or of a grid
-// line drawn across it, `lines`; three in four black) with the black pixels of its ring there (0: the
-// label stands clear).
-std::vector<std::pair<QPoint, int>> Places(
-    const QImage& shot, const QRect& area, const Ink& label, const std::vector<QRgb>& lines = {})
-{
-    const QRect inside
-        = area.intersected(QRect(1, 1, shot.width() - label.size.width(), shot.height() - label.size.height()));
-    // Each pixel the label may cover from there: 1 black, 2 a grid line's, 0 else.
-    const QRect reach = inside.adjusted(-1, -1, label.size.width(), label.size.height()).intersected(shot.rect());
-    std::vector<std::uint8_t> kind(std::size_t(reach.width()) * std::size_t(reach.height()));
-    for (int y = reach.top(); y <= reach.bottom(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(shot.constScanLine(y));
-        for (int x = reach.left(); x <= reach.right(); ++x) {
-            const QRgb c = row[x] & 0xFFFFFF;
-            kind[std::size_t((y - reach.top()) * reach.width() + x - reach.left())] = c == 0 ? 1
-                : std::find(lines.begin(), lines.end(), c) != lines.end()                    ? 2
-                                                                                             : 0;
-        }
-    }
-    const auto at
-        = [&](int x, int y) { return kind[std::size_t((y - reach.top()) * reach.width() + x - reach.left())]; };
-    std::vector<std::pair<QPoint, int>> touching;
-    for (int y = inside.top(); y <= inside.bottom(); ++y)
-        for (int x = inside.left(); x <= inside.right(); ++x) {
-            std::size_t black = 0, i = 0;
-            for (; i < label.ink.size(); ++i) {
-                const std::uint8_t k = at(x + label.ink[i].x(), y + label.ink[i].y());
-                if (k == 0)
-                    break;
-                black += k == 1 ? 1 : 0;
-            }
-            if (i < label.ink.size() || black * 4 < label.ink.size() * 3)
-                continue;
-            int n = 0;
-            for (const QPoint& p : label.ring)
-                n += at(x + p.x(), y + p.y()) == 1 ? 1 : 0;
-            touching.emplace_back(QPoint(x, y), n);
-        }
-    return touching;
-}
-
-bool Fewer(const std::pair<QPoint, int>& a, const std::pair<QPoint, int>& b) { return a.second < b.second; }
-
 // The labels of `texts` in the horizontal view's label font that stand nowhere whole in `area`, and
 // those met by other black pixels wherever they stand (`everywhere`: anywhere they stand), across its
 // grid lines; with the pixels met.
@@ -130,11 +44,25 @@ std::pair<QStringList, QStringList> UnclearLabels(const QImage& shot, const QRec
     plot.options.screenWidth = screenWidth;
     const platform::Font font = horizontal::LabelFont(plot);
     QStringList missing, touched;
+    std::vector<std::vector<std::pair<QPoint, int>>> found;
     for (const QString& label : texts) {
         const Ink ink = InkOf(label, font);
         // In a filled black box any label stands whole, its ring black.
         auto places = Places(shot, area, ink, { 0xC0C0C0, 0x0000FF });
         std::erase_if(places, [&](const auto& p) { return p.second * 2 > int(ink.ring.size()); });
+        found.push_back(std::move(places));
+    }
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+        const QString& label = texts[k];
+        // A place where another of the labels stands clear is that label's ("VS 138" holds the ink of
+        // "VS 133").
+        auto& places = found[k];
+        std::erase_if(places, [&](const auto& p) {
+            return p.second > 0 && std::any_of(found.begin(), found.end(), [&](const auto& other) {
+                return std::any_of(other.begin(), other.end(),
+                    [&](const auto& o) { return o.first == p.first && o.second == 0; });
+            });
+        });
         if (places.empty())
             missing << label;
         else if (const auto met = [](const auto& p) { return p.second > 0; };
@@ -204,6 +132,38 @@ protected:
 
 } // namespace
 
+// The demo well's horizontal view with its default set-up, opened by the quick view bar's "View Horz":
+// the TVD labels "2300" and "2350" stand at the plot's start and again down the column of 2,400, "2350"
+// also over the gas band and the lower band. Each stands whole (as the view's label font writes it) in
+// two places at least, and wherever it stands no other black ink (a VS label, the path, a curve) lies
+// within a pixel of it.
+TEST_P(RealXViews, TheDemosHorizontalViewKeepsItsDepthLabelsClear)
+{
+    ASSERT_TRUE(app.Start(program, {}, x.ProgramEnvironment(home)));
+    const QString bar = x.WaitForWindow("^Quick View$");
+    ASSERT_FALSE(bar.isEmpty()) << "no first paint";
+    ASSERT_TRUE(Spin([&] { return x.FocusedName().startsWith("StrativM"); }, kLoadedMs));
+    const QRect place = x.Geometry(bar);
+    x.Click(place.x() + (place.width() - 60) / 8, place.center().y());
+    const QString view = x.WaitForWindow("^HORIZONTAL VIEW");
+    ASSERT_FALSE(view.isEmpty()) << "View Horz opened no view";
+    const QImage shot = Away();
+
+    horizontal::HorzPlot plot;
+    plot.options.screenWidth = GetParam().width();
+    const platform::Font font = horizontal::LabelFont(plot);
+    for (const char* label : {"2300", "2350"}) {
+        const Ink ink = InkOf(label, font);
+        auto places = Places(shot, x.Client(view), ink, {0xC0C0C0, 0x0000FF});
+        std::erase_if(places, [&](const auto& p) { return p.second * 2 > int(ink.ring.size()); });
+        EXPECT_GE(places.size(), 2u) << label << " stands whole in fewer than two places";
+        for (const auto& [at, met] : places)
+            EXPECT_EQ(met, 0) << label << " at " << at.x() << "," << at.y() << " meets other ink";
+    }
+    if (HasFailure())
+        shot.save(TestDir() + "horizontal-demo.png");
+}
+
 // View > Horizontal on a well whose plot starts at MD 1,491 and TVD 1,459 (vertical to 1,100, then
 // building to 89.5 degrees at 1,964): the TVD grid's first label, "1450", stands at the gas band's base,
 // and the MD label "1500" nine units right of the plot's left edge, where the first column of the gas
@@ -245,17 +205,24 @@ TEST_P(RealXViews, TheLithologyAlongThePathStaysOutOfTheGasBand)
     const auto [missing, touched] = UnclearLabels(shot, band, GetParam().width(), { ".001%", "10ppm" }, true);
     EXPECT_TRUE(missing.isEmpty()) << "not on the screen: " << missing.join(", ").toStdString();
     EXPECT_TRUE(touched.isEmpty()) << "met by other ink: " << touched.join(", ").toStdString();
-    // The band's base: the first row of the path area's 3-pixel top line (its upper rows 0x8000FF). In the 12 rows above it, between the grid lines, no grey run of the
-    // shale's fill (the grid's grey: three pixels 2 apart; the MD lines stand 10 apart).
+    // The band's base: the first row of the path area's 3-pixel top line (its upper rows 0x8000FF) running
+    // across most of the view (a label on white cuts it). In the 12 rows above it, between the grid lines,
+    // no grey run of the shale's fill (the grid's grey: three pixels 2 apart; the MD lines stand 10 apart).
     const int w = GetParam().width();
     int base = 0;
-    while (base < shot.height() - 1 && (shot.pixel(w / 2, base) & 0xFFFFFF) != 0x8000FF)
+    const auto across = [&](int y, QRgb c) {
+        int n = 0;
+        for (int x = w / 4; x < w; ++x)
+            n += (shot.pixel(x, y) & 0xFFFFFF) == c ? 1 : 0;
+        return n;
+    };
+    while (base < shot.height() - 1 && across(base, 0x8000FF) < w / 2)
         ++base;
     ASSERT_LT(base, shot.height() / 2) << "no path area's top line";
     const auto grey = [&](int x, int y) { return (shot.pixel(x, y) & 0xFFFFFF) == 0xC0C0C0; };
     int fill = 0;
     for (int y = base - 12; y < base; ++y)
-        for (int x = 10; x < w / 3 && !(grey(w / 2, y) && grey(w / 2 + 1, y)); ++x)
+        for (int x = 10, grid = across(y, 0xC0C0C0) >= w / 4; x < w / 3 && !grid; ++x)
             fill += grey(x - 2, y) && grey(x, y) && grey(x + 2, y) ? 1 : 0;
     EXPECT_EQ(fill, 0) << "shale's fill in the gas band's lowest rows";
     if (!touched.isEmpty() || !missing.isEmpty() || fill > 0)

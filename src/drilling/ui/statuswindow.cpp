@@ -90,6 +90,12 @@ bool DrillingStatusWindow::Draw(const std::function<void(platform::Dc&)>& draw)
     platform::Dc dc(s.view.bitmaps->backingStore);
     dc.SetViewportOrg(-logview::GeometryOf(s).horizontalScroll, 0);
     draw(dc);
+    // The off-screen log that a horizontal scroll copies from holds it too: a scroll shows what a fresh
+    // paint of the band would.
+    if (QImage& log = s.view.bitmaps->offScreenLog; !log.isNull()) {
+        platform::Dc whole(log);
+        draw(whole);
+    }
     return true;
 }
 
@@ -107,8 +113,11 @@ void DrillingStatusWindow::Text(int x, int y, const QString& text, TextAlign ali
     const int R = log_.layout.format.pixelsPerStep;
     const StatusFonts fonts = StatusFontsFor(R);
     platform::SIZE size{};
-    // A text that would run past the window's right edge (a narrow screen) ends at that edge instead.
-    const int visibleRight = logview::GeometryOf(log_).horizontalScroll + window_.width() - 2;
+    // A text that would run past the window's right edge at the log's left end (a narrow screen) ends a
+    // unit before it: whole on the band at every scroll, and where a paint of the band and a redraw of
+    // the text alone both put it, whatever the log's scroll.
+    const logview::ViewGeometry g = logview::GeometryOf(log_);
+    const int rightEnd = BandOf(g).clientWidth - g.unitWidth;
     const bool drawn = Draw([&](platform::Dc& dc) {
         {
             const platform::KeepDcState keep(dc);
@@ -117,8 +126,8 @@ void DrillingStatusWindow::Text(int x, int y, const QString& text, TextAlign ali
                                                      : StrokesFont(R));
             size = dc.GetTextExtent(text);
         }
-        if (align != TextAlign::Centre && x + size.cx > visibleRight)
-            x = std::max(0, visibleRight - size.cx);
+        if (align != TextAlign::Centre && x + size.cx > rightEnd)
+            x = std::max(0, rightEnd - size.cx);
         DcCanvas canvas(dc, fonts.status, LogFontOf(log_), StrokesFont(R));
         canvas.Text(x, y, text, align, font, colour, background);
     });

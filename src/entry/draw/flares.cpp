@@ -72,14 +72,40 @@ void PaperHeads(const PaintTarget& t, const FlareTrackPlace& place, int y)
     dc.TextOut(place.left, y + below, "<500       AP       0>");
 }
 
-void Profiles(const PaintTarget& t, const FlareTrackProfile& p, int rowHeight)
+// A profile closed to the track's left edge, drawn only where it leaves that edge: each run of points
+// right of it, with the point before and after it, closed to the edge on its own. Where no flare
+// stands nothing is drawn, not even the edge's outline.
+void FillRuns(Dc& dc, const std::vector<POINT>& profile, int left, platform::COLORREF colour)
+{
+    // The profile's points between the two closing points at its ends.
+    const std::size_t n = profile.size() >= 2 ? profile.size() - 2 : 0;
+    const auto at = [&](std::size_t i) { return profile[i + 1]; };
+    for (std::size_t i = 0; i < n;) {
+        if (at(i).x <= left) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end + 1 < n && at(end + 1).x > left)
+            ++end;
+        const std::size_t from = i > 0 ? i - 1 : i, to = end + 1 < n ? end + 1 : end;
+        std::vector<POINT> run{{left, at(from).y}};
+        for (std::size_t k = from; k <= to; ++k)
+            run.push_back(at(k));
+        run.push_back({left, at(to).y});
+        Fill(dc, run, colour);
+        i = end + 1;
+    }
+}
+
+void Profiles(const PaintTarget& t, const FlareTrackProfile& p, int rowHeight, int left)
 {
     if (p.red.empty())
         return;
     t.dc.SelectObject(ProfilePen(t, rowHeight));
-    Fill(t.dc, p.red, kRed);
+    FillRuns(t.dc, p.red, left, kRed);
     if (p.drawYellow)
-        Fill(t.dc, p.yellow, kYellow);
+        FillRuns(t.dc, p.yellow, left, kYellow);
 }
 
 }  // namespace
@@ -128,7 +154,7 @@ void DrawFlareTrack(const PaintTarget& t, FlareRecords buffer, std::size_t first
             Line(dc, pen, place.left, r.y, place.Right(), r.y);
         }
     }
-    Profiles(t, p, rowHeight);
+    Profiles(t, p, rowHeight, place.left);
 
     dc.SelectObject(TrackFont(t));
     if (paper && p.rows.size() > std::size_t(kHeadRecord))
@@ -157,7 +183,7 @@ void DrawFlareTrackLines(const PaintTarget& t, FlareRecords buffer, std::size_t 
             if (r.depth % 100 == 0)
                 Line(dc, HeavyPen(t.device), place.left, r.y, place.Right(), r.y);
     }
-    Profiles(t, p, rowHeight);
+    Profiles(t, p, rowHeight, place.left);
     dc.SelectObject(ProfilePen(t, rowHeight));
     dc.Polyline(lines.ap.data(), int(lines.ap.size()));
 }

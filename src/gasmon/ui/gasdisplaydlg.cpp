@@ -19,7 +19,8 @@ constexpr int kTextLimit = 256;
 
 class DisplayWindow final : public GasDisplay {
 public:
-    DisplayWindow(QWidget* parent, const QString& heading) : dlg_(new GasDisplayDlg(parent))
+    DisplayWindow(QWidget* parent, const QString& heading, std::function<QPoint()> home)
+        : dlg_(new GasDisplayDlg(parent)), home_(std::move(home))
     {
         dlg_->setAttribute(Qt::WA_DeleteOnClose, false);
         dlg_->SetHeading(heading);
@@ -55,9 +56,11 @@ public:
 
 private:
     // A window never placed before (the settings hold 0, 0: over the menu bar) opens inside the main
-    // window with its frame below the menu bar and below the tool windows that stand on the menu's line
-    // (the quick view bar): a click on a menu must never land on this window's caption. Until the window
-    // manager has framed this window, its frame is taken to be the main window's.
+    // window at its home (the log's first row, clear of the band's read-outs) with its frame below the
+    // menu bar and below the tool windows that stand on the menu's line (the quick view bar): a click on a
+    // menu must never land on this window's caption. A tool window it would cover (the drilling status
+    // box) it stands below. Until the window manager has framed this window, its frame is taken to be
+    // the main window's.
     std::pair<int, int> FirstPlace() const
     {
         const auto* main = qobject_cast<const QMainWindow*>(dlg_->parentWidget());
@@ -65,16 +68,33 @@ private:
             return {0, 0};
         const QWidget* menu = main->menuWidget();
         int below = menu && menu->isVisible() ? menu->mapToGlobal(QPoint(0, menu->height())).y() : main->geometry().top();
-        for (const QWidget* w : main->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (w != dlg_ && w->isWindow() && w->isVisible() && w->frameGeometry().top() < below)
+        const auto tools = main->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        const auto beside = [&](const QWidget* w) { return w != dlg_ && w->isWindow() && w->isVisible(); };
+        for (const QWidget* w : tools)
+            if (beside(w) && w->frameGeometry().top() < below)
                 below = std::max(below, w->frameGeometry().bottom() + 1);
         const QPoint own = dlg_->geometry().topLeft() - dlg_->frameGeometry().topLeft();
         const QPoint frame = own.isNull() ? main->geometry().topLeft() - main->frameGeometry().topLeft() : QPoint();
-        const QPoint at = QPoint(main->geometry().left() + kFirstMargin, below + kFirstMargin) + frame;
+        QRect place(QPoint(main->geometry().left() + kFirstMargin, below + kFirstMargin),
+                    dlg_->frameGeometry().size() + QSize(2 * frame.x(), frame.x() + frame.y()));
+        if (home_) {
+            const QPoint home = home_();
+            place.moveTo(home.x(), std::max(home.y(), place.top()));
+        }
+        for (bool moved = true; moved;) {
+            moved = false;
+            for (const QWidget* w : tools)
+                if (beside(w) && w->frameGeometry().intersects(place)) {
+                    place.moveTop(w->frameGeometry().bottom() + 1 + kFirstMargin);
+                    moved = true;
+                }
+        }
+        const QPoint at = place.topLeft() + frame;
         return {at.x(), at.y()};
     }
     static constexpr int kFirstMargin = 10;
     QPointer<GasDisplayDlg> dlg_;
+    std::function<QPoint()> home_;
 };
 
 }  // namespace
@@ -126,9 +146,9 @@ void GasDisplayDlg::SetLines(const QString* line1, const QString* line2, const Q
         SetText(kLine1, *line1);
 }
 
-std::unique_ptr<GasDisplay> MakeGasDisplay(QWidget* parent, const QString& heading)
+std::unique_ptr<GasDisplay> MakeGasDisplay(QWidget* parent, const QString& heading, std::function<QPoint()> home)
 {
-    return std::make_unique<DisplayWindow>(parent, heading);
+    return std::make_unique<DisplayWindow>(parent, heading, std::move(home));
 }
 
 }  // namespace gasmon

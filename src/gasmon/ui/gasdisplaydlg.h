@@ -5,7 +5,10 @@
 #include "gasmon/gashost.h"
 #include "platform/ui/dialog.h"
 
+#include <QPoint>
 #include <QPointer>
+
+#include <functional>
 
 #include <memory>
 
@@ -33,6 +36,9 @@ private:
 };
 
 // The live window as the engine sees it: made with `parent` and `heading`, deleted with this object.
-std::unique_ptr<GasDisplay> MakeGasDisplay(QWidget* parent, const QString& heading);
+// `home`, when given, says where a window never placed before opens: the screen point of its frame's
+// top-left corner (the main window gives the log's first row, below the band of read-outs).
+std::unique_ptr<GasDisplay> MakeGasDisplay(QWidget* parent, const QString& heading,
+                                           std::function<QPoint()> home = {});
 
 }  // namespace gasmon

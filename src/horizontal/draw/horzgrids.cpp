@@ -105,11 +105,13 @@ void ColouredText(Dc& dc, platform::COLORREF colour, int x, int y, const std::st
     Text(dc, x, y, text);
 }
 
+// Labels stand on the plot's white: the grid lines under their cells give way to them.
 void BeginLabels(Dc& dc, const HorzPlot& plot)
 {
     dc.SelectObject(LabelFont(plot));
     dc.SetTextAlign(kCentreTop);
-    dc.SetBkMode(platform::TRANSPARENT);
+    dc.SetBkMode(platform::OPAQUE);
+    dc.SetBkColor(RGB(255, 255, 255));
 }
 
 const wellfile::HorzSection& SectionAt(const HorzPlot& plot, int index)

@@ -4,6 +4,7 @@
 
 #include "horizontal/horzpath.h"
 #include "layout/draw/penof.h"
+#include "platform/draw/textcells.h"
 #include "platform/gdi.h"
 #include "platform/text.h"
 
@@ -45,16 +46,41 @@ void DrawLithBand(Dc& dc, const HorzPlot& plot)
 
 }  // namespace
 
+std::vector<std::pair<QPoint, QImage>> KeepPixels(const Dc& dc, std::span<const platform::RECT> boxes)
+{
+    std::vector<std::pair<QPoint, QImage>> kept;
+    if (const QImage* image = dc.Image()) {
+        const platform::POINT origin = dc.GetViewportOrg();
+        for (const platform::RECT& r : boxes) {
+            const QRect box = QRect(r.left - 1, r.top - 1, r.right - r.left + 2, r.bottom - r.top + 2)
+                                  .translated(origin.x, origin.y)
+                                  .intersected(image->rect());
+            if (!box.isEmpty())
+                kept.emplace_back(box.topLeft() - QPoint(origin.x, origin.y), image->copy(box));
+        }
+    }
+    return kept;
+}
+
+void PutBack(Dc& dc, const std::vector<std::pair<QPoint, QImage>>& kept)
+{
+    for (const auto& [at, pixels] : kept)
+        dc.BitBlt(at.x(), at.y(), pixels.width(), pixels.height(), pixels, 0, 0, platform::SRCCOPY);
+}
+
 int DrawWellPath(Dc& dc, HorzPlot& plot)
 {
     platform::KeepDcState keep(dc);
+    // The frame's labels are recorded as they are written (into the caller's record when it keeps one).
+    const bool ownRecord = !dc.RecordingText();
+    if (ownRecord)
+        dc.RecordText(true);
+    const std::size_t labelsBefore = dc.TextRecord().size();
     dc.SelectObject(LabelFont(plot));
     dc.SetTextAlign(platform::TA_CENTER | platform::TA_TOP);
     DrawGasGrid(dc, plot);
     DrawLowerGrid(dc, plot);
     plot.pathLabels = DrawTvdGrid(dc, plot);
-    const std::vector<platform::RECT> vsLabels = DrawVsLabels(dc, plot, plot.pathLabels);
-    plot.pathLabels.insert(plot.pathLabels.end(), vsLabels.begin(), vsLabels.end());
     PathInputs in;
     in.records = Drawn(plot);
     in.count = plot.toDraw;
@@ -66,19 +92,34 @@ int DrawWellPath(Dc& dc, HorzPlot& plot)
     in.sections = &plot.sections;
     in.verticalGasScales = plot.settings->verticalGasScales;
     PathPlan path = WalkWellPath(in);
+    // The labels along the records first: the VS labels then keep clear of every TVD label.
+    const int first = std::max(0, plot.first);
+    for (const PathStep& s : path.steps) {
+        if (s.kind == PathStep::ScaleLabel) {
+            DrawScaleLabels(dc, plot, first + s.index, s.from.x);
+        } else if (s.kind == PathStep::TvdLabel) {
+            const std::vector<platform::RECT> labels = DrawTvdLabels(dc, plot, s.from.x, s.index);
+            plot.pathLabels.insert(plot.pathLabels.end(), labels.begin(), labels.end());
+        }
+    }
+    const std::vector<platform::RECT> vsLabels = DrawVsLabels(dc, plot, plot.pathLabels);
+    plot.pathLabels.insert(plot.pathLabels.end(), vsLabels.begin(), vsLabels.end());
+    // What the path and the curves leave clear: the labels' cells and a pixel round them, as they stand
+    // now; the path is put back under them once it is traced.
+    const std::vector<platform::RECT> written = platform::RecordedTextCells(dc, 0);
+    plot.labelBoxes.assign(written.begin() + std::ptrdiff_t(std::min(labelsBefore, written.size())), written.end());
+    if (ownRecord)
+        dc.RecordText(false);
+    plot.labelPixels = KeepPixels(dc, plot.labelBoxes);
+
     const Pen pathPen = layout::PenOf(plot.pens[layout::PEN_WELL_TRACK]);
     const Pen thin(plot.options.wellPathColour);
     const Pen jump(platform::RGB(0, 0, 255), 1, platform::PS_DASH);
     dc.SelectObject(pathPen);
-    const int first = std::max(0, plot.first);
     for (const PathStep& s : path.steps) {
         switch (s.kind) {
-        case PathStep::ScaleLabel: DrawScaleLabels(dc, plot, first + s.index, s.from.x); break;
-        case PathStep::TvdLabel: {
-            const std::vector<platform::RECT> labels = DrawTvdLabels(dc, plot, s.from.x, s.index);
-            plot.pathLabels.insert(plot.pathLabels.end(), labels.begin(), labels.end());
-            break;
-        }
+        case PathStep::ScaleLabel:
+        case PathStep::TvdLabel: break;
         case PathStep::Segment: platform::Line(dc, pathPen, s.from.x, s.from.y, s.to.x, s.to.y); break;
         case PathStep::ThinSegment: platform::Line(dc, thin, s.from.x, s.from.y, s.to.x, s.to.y); break;
         case PathStep::Jump:
@@ -104,17 +145,7 @@ void DrawPathLithology(Dc& dc, const HorzPlot& plot)
     if (!plot.lithology || plot.pathTrace.empty())
         return;
     // The pixels round the TVD and VS labels, put back over the rocks: the labels stay clear of them.
-    std::vector<std::pair<QPoint, QImage>> labels;
-    if (const QImage* image = dc.Image()) {
-        const platform::POINT origin = dc.GetViewportOrg();
-        for (const platform::RECT& r : plot.pathLabels) {
-            const QRect box = QRect(r.left - 1, r.top - 1, r.right - r.left + 2, r.bottom - r.top + 2)
-                                  .translated(origin.x, origin.y)
-                                  .intersected(image->rect());
-            if (!box.isEmpty())
-                labels.emplace_back(box.topLeft() - QPoint(origin.x, origin.y), image->copy(box));
-        }
-    }
+    const std::vector<std::pair<QPoint, QImage>> labels = KeepPixels(dc, plot.pathLabels);
     platform::KeepDcState keep(dc);
     dc.SetROP2(platform::R2_MASKPEN);
     const auto records = Drawn(plot);
@@ -133,8 +164,7 @@ void DrawPathLithology(Dc& dc, const HorzPlot& plot)
         if (record.depth == plot.fileLastDepth)
             break;
     }
-    for (const auto& [at, pixels] : labels)
-        dc.BitBlt(at.x(), at.y(), pixels.width(), pixels.height(), pixels, 0, 0, platform::SRCCOPY);
+    PutBack(dc, labels);
 }
 
 void DrawSurveyLabels(Dc& dc, const HorzPlot& plot)

@@ -91,6 +91,8 @@ void RenderSteps(HorzPlot& plot, const HorzPainters& painters)
     plot.wellPath.clear();
     plot.pathTrace.clear();
     plot.pathLabels.clear();
+    plot.labelBoxes.clear();
+    plot.labelPixels.clear();
     plot.pictureFailures.clear();
     // 7. White.
     PlotDc dc(plot, plot.image.image);
@@ -98,6 +100,9 @@ void RenderSteps(HorzPlot& plot, const HorzPainters& painters)
     // 8. Path, its trace, track points, picture list, lithology tiles.
     Run(painters.wellPath, dc, plot);
     TraceWellPath(dc, plot);
+    // The path traced, the labels it crossed are written whole again; the curves leave them clear too.
+    PutBack(dc, plot.labelPixels);
+    plot.labelPixels.clear();
     plot.points.count = painters.trackPoints ? painters.trackPoints(plot) : 0;
     // Each section's VS length from the path just walked; stored with the sections.
     for (int i = 0; i < plot.sections.count && i < int(plot.sections.sections.size()); ++i) {
@@ -116,6 +121,7 @@ void RenderSteps(HorzPlot& plot, const HorzPainters& painters)
     if (s.drawLithPics && plot.options.pictures)
         DrawPictureBand(dc, plot);
     // 10. Curves and slide marks.
+    const std::vector<std::pair<QPoint, QImage>> labels = KeepPixels(dc, plot.labelBoxes);
     if (s.drawGas || !plot.options.customTracks)
         DrawGasCurves(dc, plot);
     DrawSlideMarks(dc, plot);
@@ -128,6 +134,7 @@ void RenderSteps(HorzPlot& plot, const HorzPainters& painters)
     }
     if (s.drawWrtGamma)
         DrawWrtGammaCurve(dc, plot);
+    PutBack(dc, labels);
     // 11. Show and hardness rows.
     if (s.drawShows)
         DrawShowRows(dc, plot);

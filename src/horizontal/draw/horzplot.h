@@ -31,6 +31,7 @@
 #include <array>
 #include <functional>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace horizontal {
@@ -120,6 +121,10 @@ struct HorzPlot {
     std::vector<platform::POINT> wellPath;   // the drawn path line, from its first column
     std::vector<platform::POINT> pathTrace;  // the path read back from the image, one per column
     std::vector<platform::RECT> pathLabels;  // the TVD and VS labels' boxes: the lithology leaves them clear
+    // Every label of the frame (MD, decade, full-scale, TVD and VS labels) and their pixels as the frame
+    // left them: the path and the curves drawn later leave them clear.
+    std::vector<platform::RECT> labelBoxes;
+    std::vector<std::pair<QPoint, QImage>> labelPixels;
     std::vector<WellPathRow> wellPathTable;  // one row per record walked by the path, then ten zero rows
     int wellPathRows = 0;
     std::vector<float> pathSlopes;           // the path's slope at each record from the first drawn
@@ -209,6 +214,10 @@ void DrawHardnessRow(platform::Dc& dc, const HorzPlot& plot);
 void DrawMarkers(platform::Dc& dc, const HorzPlot& plot);
 void DrawPictureBand(platform::Dc& dc, HorzPlot& plot);
 void TraceWellPath(const platform::Dc& dc, HorzPlot& plot);
+// The pixels round each box (a pixel wider all round) as they stand in the Dc's image, and putting them
+// back after a drawing that must leave the boxes clear.
+std::vector<std::pair<QPoint, QImage>> KeepPixels(const platform::Dc& dc, std::span<const platform::RECT> boxes);
+void PutBack(platform::Dc& dc, const std::vector<std::pair<QPoint, QImage>>& kept);
 
 // The grids, frame lines and labels (draw/horzgrids.cpp). Texts in the view's label font.
 platform::Font LabelFont(const HorzPlot& plot);

@@ -1,6 +1,7 @@
 #include "logview/draw/logpaint.h"
 
 #include "logview/draw/depthcolumn.h"
+#include "logview/draw/laterlabels.h"
 #include "logview/draw/paintsteps.h"
 #include "platform/draw/dc.h"
 #include "wellfile/profile.h"
@@ -22,12 +23,28 @@ struct Painting {
     Dc& dc;
     const PaintFrame& f;
     ViewGeometry g;  // the frame's geometry with the log bottom y of this paint's strips
+    // The frame's device and depth column; on the screen with the lists of the labels written last.
+    Device device;
+    DepthColumnOptions depthColumn;
+    LaterScreenLabels later;
+    bool labelsLast = false;
     PaintTarget target;
     PaintResult out;
     int percentLineEndX = 0;
     int closingY = 0;  // the y of the lines that close the tracks at the log's bottom
 
-    Painting(Dc& d, const PaintFrame& frame) : dc(d), f(frame), g(frame.geometry), target{d, g, frame.device} {}
+    Painting(Dc& d, const PaintFrame& frame)
+        : dc(d), f(frame), g(frame.geometry), device(frame.device), depthColumn(frame.depthColumn),
+          target{d, g, device}
+    {
+        // The screen's mud values and gas scale heads give way to what the rest of the paint writes.
+        labelsLast = !device.printing;
+        if (labelsLast) {
+            device.laterLabels = &later.mudLabels;
+            device.drawnBoxes = &later.taken;
+            depthColumn.gasHeads = &later.gasHeads;
+        }
+    }
 
     // The whole-log painters' records: from buffered record 1, `n` of them at most, never past the buffer.
     Records From1(int n) const
@@ -114,7 +131,7 @@ void Painting::ConnectionMarks(const RECORD& rec, int y)
 {
     const int R = g.rowHeight, code = rec.tripCode;
     if (code == 3) {
-        DrawDepthMarkers(dc, g, f.device, y + R, R);
+        DrawDepthMarkers(dc, g, device, y + R, R);
         return;
     }
     const platform::KeepDcState keep(dc);
@@ -122,6 +139,8 @@ void Painting::ConnectionMarks(const RECORD& rec, int y)
     if (BoxedConnectionMarks(g.profile)) {
         const int right = code > 3 ? g.gas.left + 3 * R : g.gas.left + int(2.5 * R);
         dc.Rectangle(g.gas.left, y + int(0.25 * R), right, y + int(2.25 * R));
+        if (labelsLast)
+            later.taken.push_back({g.gas.left, y + int(0.25 * R), right, y + int(2.25 * R)});
         dc.TextOut(g.gas.left + 2, y + R - 6, code > 3 ? "TRIP" : "KD");
     } else {
         const int x = g.rate.Right() + 5 * g.unitWidth;
@@ -198,6 +217,9 @@ void Painting::Row(int index, int row, int y)
     }
     if (g.Flag(29) && (rec.mudWeightOut > 0 || rec.mudWeightIn > 0) && y > g.topMargin + R)
         n.DrawMudInOut(target, rec, R, y + R);
+    // The ten-unit line under the row crosses the gas track (a fifty's a pixel lower).
+    if (labelsLast && g.Flag(22) && rec.depth % 10 == 0)
+        later.taken.push_back({g.gas.left, y + R, g.gasRight, y + R + 2});
 }
 
 bool PastTheLog(const RECORD& rec, const ViewGeometry& g) { return rec.depth == 0 || rec.depth >= g.fileLastDepth; }
@@ -279,7 +301,7 @@ void Painting::WholeLog()
     const int curves = int(From1(rows + 1).size());
 
     if (g.Flag(22) && f.records.size() > 1)
-        DrawCurve(dc, g, f.device, f.curve, f.records, 1, std::min<int>(rows + 1, int(f.records.size()) - 1), R, T, false);
+        DrawCurve(dc, g, device, f.curve, f.records, 1, std::min<int>(rows + 1, int(f.records.size()) - 1), R, T, false);
     if (g.Flag(31) && p != 60)
         n.DrawAveragedCurve(target, buffer, 1, curves, R, T, false);
     if (g.Flag(37) && !f.imageLog && f.records.size() > 1 && double(g.fileFirstDepth) + f.gammaLag + 20.0 < double(f.records[1].depth))
@@ -291,7 +313,7 @@ void Painting::WholeLog()
     if (g.Flag(17) && (wellfile::PercentGasGroup(p, f.singleGas) || p == 20))
         n.DrawChromatographTrack(target, buffer, 1, curves, R, T);
     if (g.Flag(22) && f.records.size() > 1)
-        DrawSurveyColumn(dc, g, f.device, f.depthColumn, f.records, 1, std::min<int>(rows, int(f.records.size()) - 1), R,
+        DrawSurveyColumn(dc, g, device, depthColumn, f.records, 1, std::min<int>(rows, int(f.records.size()) - 1), R,
                          g.unitWidth, T);
     n.DrawTopsColumn(target, From1(rows), R, T);
     if (g.Flag(19) && !wellfile::AlwaysMetricProfile(p)) {
@@ -312,7 +334,7 @@ void Painting::WholeLog()
         n.DrawFlareTrack(target, buffer, 0, int(From0(rows).size()), R, T);
 
     if (f.offsetRecords.size() > 1 && !f.dragEntry)
-        DrawCurve(dc, g, f.device, f.curve, f.offsetRecords, 1,
+        DrawCurve(dc, g, device, f.curve, f.offsetRecords, 1,
                   std::min<int>(g.visibleRows, int(f.offsetRecords.size()) - 1), R, T, true);
 
     const std::int32_t top = g.viewTopDepth, to = out.bottomDepth + 2;
@@ -343,6 +365,8 @@ void Painting::WholeLog()
         n.PaintCustomTracks(target, From0(rows + 1), f.custom, T, rows + 1, R, out.bottomDepth, 0);
     if (f.memos && !f.gasPercentOfTotal)
         n.DrawMemos(target, top, PageBottomY{g.logBottomY}, R, T - R);
+    if (labelsLast)
+        WriteLaterLabels(target, n, later, f.records, T, g.gasRight, g.logBottomY - R);
     if (f.imageLog)
         return;
     ClearBelowTheLog();
@@ -372,12 +396,19 @@ PaintResult PaintLog(Dc& dc, const PaintFrame& frame)
         p.out.lastRowY = p.g.topMargin;
         return p.out;
     }
+    // The labels written last keep clear of every text: the paint's are recorded (into the caller's
+    // record when it keeps one).
+    const bool ownRecord = p.labelsLast && !dc.RecordingText();
+    if (ownRecord)
+        dc.RecordText(true);
     p.RowLoop();
     if (p.g.Flag(16))
         p.InterpretedLithology();
     p.out.rows = p.out.rowCounter;
     p.BelowTheLastRecord();
     p.WholeLog();
+    if (ownRecord)
+        dc.RecordText(false);
     return p.out;
 }
 

@@ -4,6 +4,8 @@
 #include "platform/text.h"
 
 #include <algorithm>
+#include <array>
+#include <string>
 
 namespace logview {
 
@@ -11,6 +13,16 @@ int DrawPpmScale(platform::Dc& dc, const ViewGeometry& g, const layout::LogPens&
                  int x, int y)
 {
     const int R = g.rowHeight, U = g.unitWidth;
+    // The names with their units; every sample starts at one x right of the widest of them (at least
+    // 8 units in), so that no line runs into a name's unit.
+    std::array<std::string, 8> texts;
+    int widest = 0;
+    for (int i = layout::PEN_TG; i <= layout::PEN_NC5; ++i) {
+        std::string& text = texts[std::size_t(i)];
+        text = platform::FieldText(pens.table.entry[i].name) + (i == layout::PEN_TG ? " % " : " ppm ");
+        widest = std::max(widest, int(dc.GetTextExtent(text.c_str(), int(text.size())).cx));
+    }
+    const int lead = std::max(8 * U, widest + std::max(U / 2, 2));
     int atX = g.gasRight - 15 * U - R;
     int atY = 2 * R;
     int sample = 4 * U;
@@ -26,7 +38,7 @@ int DrawPpmScale(platform::Dc& dc, const ViewGeometry& g, const layout::LogPens&
     if (flags.drilling && !flags.imageRender) {
         // Clear of the status display, yet ending a unit inside the log: a window narrower than the log
         // slides no further than the log's right end.
-        atX = std::min(atX + 100, g.logWidth - U - (8 * U + sample));
+        atX = std::min(atX + 100, g.logWidth - U - (lead + sample));
         atY += 220;
     }
 
@@ -37,12 +49,12 @@ int DrawPpmScale(platform::Dc& dc, const ViewGeometry& g, const layout::LogPens&
     for (int i = layout::PEN_TG; i <= layout::PEN_NC5; ++i) {
         const layout::PenEntry& e = pens.table.entry[i];
         dc.SetTextColor(e.colour);
-        const std::string text = platform::FieldText(e.name) + (i == layout::PEN_TG ? " % " : " ppm ");
+        const std::string& text = texts[std::size_t(i)];
         dc.TextOut(atX, atY, text.c_str(), int(text.size()));
 
         // The sample stands beside its own name, in the middle of the name's row (the text ends at y, the
         // row above it belongs to the previous name).
-        const int from = atX + 8 * U;
+        const int from = atX + lead;
         if (e.style == 0) {
             const layout::PenSpec& p = pens.pens[std::size_t(i)];
             const int lineY = atY - (step + 1) / 2;

@@ -1,6 +1,7 @@
 #pragma once
 // The ppm scale: a legend of the log's eight gas curves, one line per curve with the curve's name and
-// unit in the curve's colour and a short sample of its pen right of them, in the same row. The title
+// unit in the curve's colour and a short sample of its pen right of them, in the same row; the samples
+// stand in one column right of the widest name (at least 8 units from the names' x). The title
 // row, the header page of a log image and drilling's status display draw it.
 #include "layout/pentable.h"
 #include "logview/viewgeometry.h"

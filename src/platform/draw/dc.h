@@ -135,6 +135,7 @@ public:
     // The text record: while it is on, every TextOut and every DrawText that draws (not DT_CALCRECT)
     // is added to it. Turning it on empties it.
     void RecordText(bool on);
+    bool RecordingText() const { return recordingText_; }
     const std::vector<DcText>& TextRecord() const { return textRecord_; }
 
 protected:

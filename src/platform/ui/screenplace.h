@@ -7,7 +7,12 @@ class QWidget;
 
 namespace platform {
 
-// The top-left corner for `w` at `left`, `top`, moved so that the whole window lies on the screen.
+// The top-left corner of `w`'s frame at `left`, `top` (as QWidget::move takes it), moved so that the whole
+// window with its frame lies on the screen.
 QPoint InsideScreen(const QWidget& w, int left, int top);
+
+// Once the window manager has framed the shown window `w` (after a short wait when it puts no frame
+// round it), moves it, and narrows or lowers it as far as needed, for its frame to lie on the screen.
+void KeepFramedOnScreen(QWidget& w);
 
 }  // namespace platform

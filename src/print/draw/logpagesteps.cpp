@@ -1,4 +1,5 @@
 #include "print/draw/logpagesteps.h"
+#include "platform/draw/textcells.h"
 #include "wellfile/profile.h"
 
 #include <QByteArray>
@@ -25,7 +26,7 @@ PageSteps::PageSteps(platform::Dc& d, LogPageFrame& frame)
     : dc(d), f(frame), g(frame.geometry), edges(PageEdgesOf(frame.device.printer)),
       target{d, frame.geometry, frame.device}, laterDevice(frame.device), laterTarget{d, frame.geometry, laterDevice}
 {
-    laterDevice.printer.laterLabels = &laterLabels;
+    laterDevice.laterLabels = &laterLabels;
 }
 
 bool PageSteps::ProfileSeparatorRow() const
@@ -213,55 +214,15 @@ void PageSteps::Pictures(const std::vector<int>& rowY)
     }
 }
 
-namespace {
-
-// Where a text written at (x, y) in `font` with `align` stands; the Dc keeps its font.
-platform::RECT TextCell(platform::Dc& dc, int x, int y, const QString& text, unsigned align, const platform::Font& font)
-{
-    const platform::Font kept = dc.SelectObject(font);
-    const platform::SIZE s = dc.GetTextExtent(text);
-    if ((align & platform::TA_CENTER) == platform::TA_CENTER)
-        x -= int(s.cx) / 2;
-    else if (align & platform::TA_RIGHT)
-        x -= int(s.cx);
-    if ((align & platform::TA_BASELINE) == platform::TA_BASELINE)
-        y -= int(dc.GetTextMetrics().tmAscent);
-    else if (align & platform::TA_BOTTOM)
-        y -= int(s.cy);
-    dc.SelectObject(kept);
-    return {x, y, x + int(s.cx), y + int(s.cy)};
-}
-
-// Where each text the Dc recorded stands (a formatted text's rectangle), `margin` wider all round: the
-// frame of a box stands that far off its text.
-std::vector<platform::RECT> WrittenRects(platform::Dc& dc, int margin)
-{
-    std::vector<platform::RECT> rects;
-    for (const platform::DcText& t : dc.TextRecord()) {
-        platform::RECT r = t.drawText ? t.rect : TextCell(dc, t.at.x, t.at.y, t.text, t.align, t.font);
-        rects.push_back({r.left - margin, r.top - margin, r.right + margin, r.bottom + margin});
-    }
-    return rects;
-}
-
-bool Crosses(const platform::RECT& a, const std::vector<platform::RECT>& rects)
-{
-    return std::any_of(rects.begin(), rects.end(), [&](const platform::RECT& r) {
-        return a.left < r.right && r.left < a.right && a.top < r.bottom && r.top < a.bottom;
-    });
-}
-
-}  // namespace
-
 void PageSteps::LabelsLast(int firstTextY)
 {
     if (!laterLabels.empty()) {
-        const std::vector<platform::RECT> written = WrittenRects(dc, Rh() / 2);
+        const std::vector<platform::RECT> written = platform::RecordedTextCells(dc, Rh() / 2);
         const platform::KeepDcState keep(dc);
         for (const logview::LaterLabel& l : laterLabels) {
             const platform::Font font = platform::Font::FromLogFont(l.font);
             const QString text = QString::fromLatin1(l.text.c_str());
-            if (Crosses(TextCell(dc, l.x, l.y, text, l.align, font), written))
+            if (platform::Crosses(platform::TextCell(dc, l.x, l.y, text, l.align, font), written))
                 continue;
             dc.SelectObject(font);
             dc.SetTextColor(l.colour);
@@ -271,7 +232,7 @@ void PageSteps::LabelsLast(int firstTextY)
         laterLabels.clear();
     }
     if (!gasHeads.empty() || !curveHeads.empty()) {
-        const std::vector<platform::RECT> written = WrittenRects(dc, Rh() / 2);
+        const std::vector<platform::RECT> written = platform::RecordedTextCells(dc, Rh() / 2);
         logview::Device device = f.device;
         device.printer.written = &written;
         const logview::PaintTarget heads{dc, g, device};

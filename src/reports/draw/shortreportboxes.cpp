@@ -324,6 +324,8 @@ private:
     {
         if (screen_)
             boxes.Add(box, RECT{box.left, box.top, box.right, box.top + 2 * g_.rowHeight});
+        if (d_.drawnBoxes)
+            d_.drawnBoxes->push_back(box);
     }
 
     COLORREF TextColour(std::uint32_t stored) const { return g_.profile == kBlackTextLogger ? kBlack : stored; }

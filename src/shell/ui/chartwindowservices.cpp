@@ -91,8 +91,9 @@ gasmon::GasMonitorWindow MonitorWindowOf(LogWindow& window)
     };
     gasWindow.gasChartOpen = [main](app::LogState&) { return !main->Tools().gasChart.isNull(); };
     gasWindow.closeGasChart = [main](app::LogState&) { main->CmGasChart(); };
-    gasWindow.makeDisplay
-        = [main](app::LogState&, const QString& heading) { return gasmon::MakeGasDisplay(main, heading); };
+    gasWindow.makeDisplay = [main](app::LogState&, const QString& heading) {
+        return gasmon::MakeGasDisplay(main, heading, [main] { return main->LiveWindowHome(); });
+    };
     gasWindow.addChartSample = [main](app::LogState&, const gasmon::CHARTRECORD& sample) {
         ChartWindowServices::AddSample(main->Tools().gasChart, sample);
     };

@@ -9,7 +9,9 @@
 #include "platform/winapi.h"
 #include "shell/viewcommands.h"
 
+#include <QChildEvent>
 #include <QMouseEvent>
+#include <QStatusBar>
 
 namespace shell {
 
@@ -112,6 +114,11 @@ bool LogWindow::event(QEvent* e)
     // Another window took the mouse in the middle of a drag: its button-up will not come here.
     if (e->type() == QEvent::WindowDeactivate)
         neighbours_.logview->EvCancelMode(state_);
+    // The status line is made when something is first said on it, by whichever command says it: the log
+    // and its bars are laid out again above it whenever it shows, hides or changes its height.
+    if (e->type() == QEvent::ChildPolished)
+        if (auto* line = qobject_cast<QStatusBar*>(static_cast<QChildEvent*>(e)->child()))
+            line->installEventFilter(this);
     return QMainWindow::event(e);
 }
 
@@ -180,6 +187,12 @@ int LogWindow::ClientTop() const
     return top;
 }
 
-int LogWindow::ClientHeight() const { return height() - ClientTop(); }
+int LogWindow::StatusLineHeight() const
+{
+    const QStatusBar* line = findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly);
+    return line && line->isVisible() ? line->height() : 0;
+}
+
+int LogWindow::ClientHeight() const { return height() - ClientTop() - StatusLineHeight(); }
 
 }  // namespace shell

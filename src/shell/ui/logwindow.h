@@ -269,6 +269,9 @@ public:
     void DestroyQuickBar();
     // The window takes the keyboard focus back from a tool window beside it.
     void GiveFocusBack();
+    // Where a live gas window never placed before opens (a screen point): at the gas track's left edge on
+    // the log's first row, below the band and its read-outs.
+    QPoint LiveWindowHome() const;
 
     // Scrolling and sizing (scroll codes as the Windows scroll bars send them).
     void EvVScroll(int code, int thumb, bool ctrl = false);
@@ -363,7 +366,9 @@ private:
     void SelectScheme(int scheme);
     // A full re-render is owed; the window is invalidated unless painting is held back.
     void MarkRedraw();
+    // The client area's height: from below the menu bar down to the status line, when one is shown.
     int ClientHeight() const;
+    int StatusLineHeight() const;
     // The first paint after start-up: the window's placement and the refresh of a file updated elsewhere.
     void FirstPaint();
     // The new top depth beside the depth bar while its thumb is dragged, into the backing store.

@@ -6,6 +6,7 @@
 #include "logview/draw/viewbitmaps.h"
 #include "platform/draw/dc.h"
 #include "platform/services.h"
+#include "platform/ui/screenplace.h"
 #include "shell/firstpaint.h"
 #include "shell/ui/livemonitordlg.h"
 
@@ -86,6 +87,8 @@ void LogWindow::FirstPaint()
     if (const std::optional<shell::WindowPlace> place = shell::FirstPaintPlace(in)) {
         move(place->x, place->y);
         resize(place->width, place->height);
+        // The place is the log's: the frame the window manager puts round it stays on the screen too.
+        platform::KeepFramedOnScreen(*this);
         if (!s.well.file.drilling)
             neighbours_.exchange->RefreshRemoteFile(s, wellServices_, *neighbours_.elog);
     }

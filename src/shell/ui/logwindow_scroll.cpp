@@ -12,6 +12,7 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QStyle>
 #include <QWheelEvent>
 
@@ -116,6 +117,9 @@ bool LogWindow::eventFilter(QObject* watched, QEvent* event)
         wheelEvent(static_cast<QWheelEvent*>(event));
         return true;
     }
+    const QEvent::Type t = event->type();
+    if (qobject_cast<QStatusBar*>(watched) && (t == QEvent::Show || t == QEvent::Hide || t == QEvent::Resize))
+        ClientTopChanged();  // the log ends above the status line
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -152,7 +156,8 @@ void LogWindow::EvSize(int w, int h)
     horzBar_ = new QScrollBar(Qt::Horizontal, this);
     horzBar_->setObjectName(QStringLiteral("1"));
     horzBar_->setFocusPolicy(Qt::NoFocus);
-    horzBar_->setGeometry(0, ClientTop() + h - (thick - 1), w - thick, thick);
+    // Its last row is the client area's last: none under the window's edge or over the status line.
+    horzBar_->setGeometry(0, ClientTop() + h - thick, w - thick, thick);
     horzBar_->setRange(0, app::HorizontalMax(DepthBarInputsOf(s, w, thick)));
     horzBar_->setSliderPosition(sc.horizontalOffset);
     // To the edges (SB_TOP, SB_BOTTOM) the log does not move: the handler sets the bar back.
@@ -174,7 +179,7 @@ void LogWindow::EvSize(int w, int h)
 void LogWindow::resizeEvent(QResizeEvent* e)
 {
     QMainWindow::resizeEvent(e);
-    EvSize(e->size().width(), e->size().height() - ClientTop());
+    EvSize(e->size().width(), e->size().height() - ClientTop() - StatusLineHeight());
 }
 
 void LogWindow::EvVScroll(int code, int thumb, bool ctrl)

@@ -24,6 +24,13 @@ void LogWindow::GiveFocusBack()
     setFocus();
 }
 
+QPoint LogWindow::LiveWindowHome() const
+{
+    constexpr int kBelowTheBand = 10;
+    const layout::LogLayout& L = state_.layout.format;
+    return mapToGlobal(QPoint(L.gas.left - state_.scroll.horizontalOffset, ClientTop() + L.logAreaTop + kBelowTheBand));
+}
+
 void LogWindow::DestroyQuickBar()
 {
     if (auto* bar = qobject_cast<QBTNDLG*>(tools_.quickBar.data()))

@@ -86,7 +86,8 @@ wits::WitsLinkWindow LinkWindowOf(LogWindow& window)
     witsWindow.checkMenuItem = [main](app::LogState&, int id, bool checked) { main->CheckMenuItem(id, checked); };
     witsWindow.buildMenu = [main](app::LogState&) { main->BuildMenu(-1); };
     witsWindow.makeGasWindow = [main](app::LogState&, const QString& caption) {
-        std::unique_ptr<gasmon::GasDisplay> display = gasmon::MakeGasDisplay(main, QString());
+        std::unique_ptr<gasmon::GasDisplay> display =
+            gasmon::MakeGasDisplay(main, QString(), [main] { return main->LiveWindowHome(); });
         if (display)
             display->SetCaption(caption);
         return display;

@@ -69,14 +69,21 @@ void DrawMudInOut(Dc& dc, const logview::ViewGeometry& g, const logview::Device&
 
     const platform::KeepDcState keep(dc);
     dc.SelectObject(PenOf(paper ? device.printPens[logview::PRINT_PEN_RATE] : g.pens.table[layout::PEN_RATES]));
+    // A bar's pixels, for the labels written later to keep clear of.
+    const auto bar = [&](int end, int barY) {
+        if (device.drawnBoxes)
+            device.drawnBoxes->push_back({x0, barY - 1, end + 1, barY + 2});
+    };
     if (drawOut) {
         dc.MoveTo(x0, y);
         dc.LineTo(outEnd, y);
+        bar(outEnd, y);
         outLabel = platform::CFormat(" %2.1f OUT", double(out));
     }
     if (drawIn) {
         dc.MoveTo(x0, y - rowHeight);
         dc.LineTo(inEnd, y - rowHeight);
+        bar(inEnd, y - rowHeight);
         inLabel = platform::CFormat(" %2.1f IN", double(in));
     }
 
@@ -91,8 +98,8 @@ void DrawMudInOut(Dc& dc, const logview::ViewGeometry& g, const logview::Device&
             shift = std::max(-top, std::min(0, dc.GetDeviceCaps(platform::VERTRES) - 1 - bottom));
         }
         const auto label = [&](int lx, int ly, const std::string& text) {
-            if (paper && device.printer.laterLabels)
-                device.printer.laterLabels->push_back(
+            if (device.laterLabels)
+                device.laterLabels->push_back(
                     {lx, ly, text, dc.CurrentFont().ToLogFont(), dc.GetTextColor(), dc.GetTextAlign()});
             else
                 dc.TextOut(lx, ly, text.c_str());

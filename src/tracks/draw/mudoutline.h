@@ -14,7 +14,8 @@ namespace tracks {
 
 // The mud weights of `rec` above 2.0: "out" on the row's line y, "in" one row higher, each a bar from
 // x (0: the gas track's left) of 0.025 x the gas track's units x its unit per unit of weight (a cell
-// `cellWidth` wide: cellWidth / 30) with its value written at its end.
+// `cellWidth` wide: cellWidth / 30) with its value written at its end. Over the gas track the values
+// go to the device's later labels when it lists them, and the bars to its drawn boxes.
 void DrawMudInOut(platform::Dc& dc, const logview::ViewGeometry& g, const logview::Device& device,
                   const wellfile::RECORD& rec, int cellWidth, int rowHeight, int y, int x);
 
