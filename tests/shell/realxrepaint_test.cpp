@@ -272,6 +272,29 @@ TEST_P(RealXRepaint, TheDrillingBandsLagTextStandsWholeAtEveryScroll)
     EXPECT_EQ(DifferentPixels(scrolled.copy(band), fresh.copy(band)), 0) << "the band scrolled is not a fresh paint's";
 }
 
+// Show C/T on the demo: its two custom tracks stand right of the gas track, at 1,024 px past the
+// window's edge. The horizontal bar's thumb dragged to its end brings the last track's right edge into
+// the window: the black "1000000>" of its C2 and C5 scale labels (the custom tracks' label font) stand
+// whole left of the depth bar. The thumb stopped where the bar's range had ended before Show C/T.
+TEST_P(RealXRepaint, ShowCTAndTheHorizontalBarBringTheCustomTracksIntoView)
+{
+    const QImage start = Start();
+    const QRect client = Absolute(log);
+    ClickBar(3);
+    const QImage shown = x.ChangedFrom(start, kRedrawn);
+    ASSERT_GT(DifferentPixels(start, shown), kRedrawn) << "Show C/T changed nothing";
+    if (GetParam().width() <= 1024) {
+        const QString y = QString::number(client.bottom() - 7);
+        x.Run("xdotool", {"mousemove", QString::number(client.x() + 30), y, "mousedown", "1", "mousemove",
+                          QString::number(client.right() + 100), y, "mouseup", "1"});
+        x.ChangedFrom(shown, kRedrawn, 10000);
+    }
+    const QImage end = Away();
+    const Ink label = InkOf(QStringLiteral("1000000>"), platform::Font(QStringLiteral("Arial"), 13, 400));
+    const QRect window(client.topLeft(), QSize(client.width() - 15, client.height()));
+    EXPECT_EQ(Places(end, window, label).size(), 2u) << "the last custom track's scale labels are not in the window";
+}
+
 INSTANTIATE_TEST_SUITE_P(Screens, RealXRepaint, ::testing::Values(QSize(1024, 768), QSize(1920, 1080)),
                          [](const ::testing::TestParamInfo<QSize>& info) {
                              return std::to_string(info.param.width()) + "x" + std::to_string(info.param.height());

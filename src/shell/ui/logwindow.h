@@ -422,6 +422,10 @@ private:
     // The bars' thumbs set to the view's position, without a scroll signal.
     void SyncDepthBar();
     void SyncHorizontalBar(std::int32_t max);
+    // The horizontal bar for a client `w` x `h`: made, with the range of the log's width, when the log is
+    // wider than that, else removed.
+    void PlaceHorizontalBar(int w, int h);
+    void FitHorizontalBar();
     int ClientTop() const;  // the client area starts below the menu bar
     shell::MenuBar menu_ = shell::MenuBar::Resource(1);
     // Menu bars replaced while a menu command was still running: their menus and actions may be on the

@@ -29,7 +29,10 @@ void LogWindow::SetLogFormat(int profile, int rowHeight)
 
     layout::LayoutCalls calls;
     calls.setPens = [this] { SetPens(false); };
-    calls.createDepthScrollBar = [this] { CreateDepthScrollBar(); };
+    calls.createDepthScrollBar = [this] {
+        CreateDepthScrollBar();
+        FitHorizontalBar();
+    };
     calls.trace = [this](const QString& line) {
         if (state_.env.verboseActivityLog)
             app::WriteActivityLine(state_, platform::ToCp1252(line).toStdString());

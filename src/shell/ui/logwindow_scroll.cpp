@@ -125,17 +125,22 @@ bool LogWindow::eventFilter(QObject* watched, QEvent* event)
 
 void LogWindow::EvSize(int w, int h)
 {
-    app::LogState& s = state_;
-    app::ScrollState& sc = s.scroll;
-    const bool held = s.view.holdRepaint;
-    layout::LogLayout& L = s.layout.format;
+    layout::LogLayout& L = state_.layout.format;
     L.visibleRows = layout::VisibleRows(h, L.logAreaTop, L.pixelsPerStep);
     CreateDepthScrollBar(w);
     bitmaps_->ResizeBackingStore(w, h);
     InvalidateLog();
     if (L.logRight == 0)
         L.logRight = 988;
+    PlaceHorizontalBar(w, h);
+}
 
+void LogWindow::PlaceHorizontalBar(int w, int h)
+{
+    app::LogState& s = state_;
+    app::ScrollState& sc = s.scroll;
+    const bool held = s.view.holdRepaint;
+    const layout::LogLayout& L = s.layout.format;
     delete horzBar_;
     horzBar_ = nullptr;
     sc.horizontalBar = false;
@@ -174,6 +179,25 @@ void LogWindow::EvSize(int w, int h)
     sc.lastClientWidth = w;
     if (auto* bar = qobject_cast<QBTNDLG*>(tools_.quickBar.data()); bar && !held && !isMinimized())
         bar->Place();
+}
+
+void LogWindow::FitHorizontalBar()
+{
+    // A log made wider (custom tracks shown, a scheme) needs the bar, and its range to the new end: the
+    // range made for the old width stopped the thumb short of the custom tracks. A log made narrower
+    // (Zoom On) keeps the bar and the offset, so that Zoom Off gives the same view back; the image
+    // export's lent format leaves the bar alone.
+    app::LogState& s = state_;
+    const int w = width();
+    if (s.scroll.renderingImage || w >= s.layout.format.logRight)
+        return;
+    if (!horzBar_) {
+        PlaceHorizontalBar(w, ClientHeight());
+        return;
+    }
+    const std::int32_t max = app::HorizontalMax(DepthBarInputsOf(s, w, ScrollBarThickness(this)));
+    horzBar_->setRange(0, max);
+    SyncHorizontalBar(max);
 }
 
 void LogWindow::resizeEvent(QResizeEvent* e)
