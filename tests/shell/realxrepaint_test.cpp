@@ -58,7 +58,57 @@ protected:
     QRect Absolute(const QString& window) const { return x.Client(window); }
     QRect Framed(const QString& window) const { return x.Framed(window); }
 
+    // The live gas window, never placed before, opens inside the main window with its frame below the menu
+    // bar and the quick bar, where a click on "File" cannot land on its caption, and clear of the band's
+    // depth and rate read-outs. The set-up dialog reads in the dialog's font and fits the screen.
+    void GasMonitorStandsClear()
+    {
+        if (!PymodbusInstalled())
+            GTEST_SKIP() << "python3-pymodbus is not installed (scripts/install-deps.sh installs it)";
+        ASSERT_TRUE(demo::MakeDemoWell(folder));
+        ASSERT_TRUE(EditWellConfig(folder + "elogdemo.cfg", [](wellfile::WellConfig& cfg) { cfg.drillingAtExit = 1; }));
+        PtyPair line;
+        Child peer;
+        GasInstrumentOnCom3(folder, home, line, peer);
+        ASSERT_FALSE(HasFatalFailure());
+
+        Start();
+        const QString gasWindow = x.WaitForWindow("GAS MONITOR");
+        ASSERT_FALSE(gasWindow.isEmpty()) << "no live gas window";
+        x.Settled();
+        const QRect gas = Framed(gasWindow), main = Absolute(log), quick = Absolute(bar);
+        EXPECT_GT(gas.top(), quick.bottom()) << "the gas window's caption lies over the menu line";
+        EXPECT_GE(gas.left(), Framed(log).left()) << "the gas window's frame starts left of the log's";
+        EXPECT_TRUE(QRect(QPoint(0, 0), GetParam()).contains(gas))
+            << "the gas window's frame " << gas.x() << "," << gas.y() << " " << gas.width() << "x" << gas.height();
+        // The band's read-outs of depth and rate stand whole beside it (found by their ink).
+        for (const char* readout : {"Depth:", "M / Hr:"}) {
+            const Ink ink = InkOf(readout, drilling::StatusFontsFor(10).status);
+            auto places = Places(x.Shot(), main, ink);
+            std::erase_if(places, [&](const auto& p) { return p.second > 0 || gas.intersects(QRect(p.first, ink.size)); });
+            EXPECT_FALSE(places.empty()) << readout << " is covered";
+        }
+
+        // Setup > Gas Monitor Setup in the dialog's font (rows of 14 dialog units, a unit an eighth of the
+        // font's height of 12 px or more: its 390 units make 585 px) stands whole on the screen.
+        ASSERT_TRUE(Spin([&] { return x.FocusedName().startsWith("StrativM"); }, kLoadedMs));
+        x.Click(main.x() + 245, main.y() + 8);  // "Setup" on the menu line
+        x.Key("m");
+        const QString setup = x.WaitForWindow("^STRATIV GAS MONITOR SETUP$");
+        ASSERT_FALSE(setup.isEmpty()) << "Setup > Gas Monitor Setup showed nothing";
+        x.Settled();
+        EXPECT_GE(Absolute(setup).height(), 585) << "a font smaller than the dialog's";
+        const QRect frame = Framed(setup);
+        EXPECT_TRUE(QRect(QPoint(0, 0), GetParam()).contains(frame))
+            << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
+    }
+
     QString log, bar;
+};
+
+class RealXRepaintMatchbox : public RealXRepaint {
+protected:
+    RealXRepaintMatchbox() { wm = WindowManager::Matchbox; }
 };
 
 // Pixels in `rect` of `shot` that are not white.
@@ -183,49 +233,11 @@ TEST_P(RealXRepaint, ScrolledToTheRightTheLogIsAFreshPaintOfItsView)
     EXPECT_EQ(DifferentPixels(before, fresh), 0) << "scrolled right, against a fresh paint";
 }
 
-// The live gas window, never placed before, opens inside the main window with its frame below the menu
-// bar and the quick bar, where a click on "File" cannot land on its caption, and clear of the band's
-// depth and rate read-outs. The set-up dialog reads in
-// the dialog's font and fits the screen.
-TEST_P(RealXRepaint, TheGasMonitorsWindowsStandClearOfTheMenuLineAndOnTheScreen)
-{
-    if (!PymodbusInstalled())
-        GTEST_SKIP() << "python3-pymodbus is not installed (scripts/install-deps.sh installs it)";
-    ASSERT_TRUE(demo::MakeDemoWell(folder));
-    ASSERT_TRUE(EditWellConfig(folder + "elogdemo.cfg", [](wellfile::WellConfig& cfg) { cfg.drillingAtExit = 1; }));
-    PtyPair line;
-    Child peer;
-    GasInstrumentOnCom3(folder, home, line, peer);
-    ASSERT_FALSE(HasFatalFailure());
+TEST_P(RealXRepaint, TheGasMonitorsWindowsStandClearOfTheMenuLineAndOnTheScreen) { GasMonitorStandsClear(); }
 
-    Start();
-    const QString gasWindow = x.WaitForWindow("GAS MONITOR");
-    ASSERT_FALSE(gasWindow.isEmpty()) << "no live gas window";
-    x.Settled();
-    const QRect gas = Framed(gasWindow), main = Absolute(log), quick = Absolute(bar);
-    EXPECT_GT(gas.top(), quick.bottom()) << "the gas window's caption lies over the menu line";
-    EXPECT_GE(gas.left(), main.left()) << "the gas window's frame starts left of the log";
-    // The band's read-outs of depth and rate stand whole beside it (found by their ink).
-    for (const char* readout : {"Depth:", "M / Hr:"}) {
-        const Ink ink = InkOf(readout, drilling::StatusFontsFor(10).status);
-        auto places = Places(x.Shot(), main, ink);
-        std::erase_if(places, [&](const auto& p) { return p.second > 0 || gas.intersects(QRect(p.first, ink.size)); });
-        EXPECT_FALSE(places.empty()) << readout << " is covered";
-    }
-
-    // Setup > Gas Monitor Setup in the dialog's font (rows of 14 dialog units, a unit an eighth of the
-    // font's height of 12 px or more: its 390 units make 585 px) stands whole on the screen.
-    ASSERT_TRUE(Spin([&] { return x.FocusedName().startsWith("StrativM"); }, kLoadedMs));
-    x.Key("alt+p");
-    x.Key("m");
-    const QString setup = x.WaitForWindow("^STRATIV GAS MONITOR SETUP$");
-    ASSERT_FALSE(setup.isEmpty()) << "Setup > Gas Monitor Setup showed nothing";
-    x.Settled();
-    EXPECT_GE(Absolute(setup).height(), 585) << "a font smaller than the dialog's";
-    const QRect frame = Framed(setup);
-    EXPECT_TRUE(QRect(QPoint(0, 0), GetParam()).contains(frame))
-        << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
-}
+// The same under matchbox, which places the windows itself: the main window full screen, the others where
+// it puts them, in frames that say no extents.
+TEST_P(RealXRepaintMatchbox, TheGasMonitorsWindowsStandClearOfTheMenuLineAndOnTheScreen) { GasMonitorStandsClear(); }
 
 // Drilling on the demo: the band's lag read-out (found by its ink in the band's status font) stands whole
 // in the window, a pixel clear of any other ink. At 1,024 the log is wider than the window: scrolled to
@@ -272,7 +284,9 @@ TEST_P(RealXRepaint, TheDrillingBandsLagTextStandsWholeAtEveryScroll)
     EXPECT_EQ(DifferentPixels(scrolled.copy(band), fresh.copy(band)), 0) << "the band scrolled is not a fresh paint's";
 }
 
-INSTANTIATE_TEST_SUITE_P(Screens, RealXRepaint, ::testing::Values(QSize(1024, 768), QSize(1920, 1080)),
-                         [](const ::testing::TestParamInfo<QSize>& info) {
-                             return std::to_string(info.param.width()) + "x" + std::to_string(info.param.height());
-                         });
+const auto kScreenName = [](const ::testing::TestParamInfo<QSize>& info) {
+    return std::to_string(info.param.width()) + "x" + std::to_string(info.param.height());
+};
+INSTANTIATE_TEST_SUITE_P(Screens, RealXRepaint, ::testing::Values(QSize(1024, 768), QSize(1920, 1080)), kScreenName);
+INSTANTIATE_TEST_SUITE_P(Screens, RealXRepaintMatchbox, ::testing::Values(QSize(1024, 768), QSize(1920, 1080)),
+                         kScreenName);
