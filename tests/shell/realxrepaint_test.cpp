@@ -103,6 +103,33 @@ protected:
             << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
     }
 
+    // Drilling on the demo, View > TVD Log (the menu's last item) builds the TVD log and says where, then
+    // opens it in a second copy of the program: the box and the second window stand with their frames on
+    // the screen.
+    void TvdLogStandsOnTheScreen()
+    {
+        ASSERT_TRUE(demo::MakeDemoWell(folder));
+        ASSERT_TRUE(EditWellConfig(folder + "elogdemo.cfg", [](wellfile::WellConfig& cfg) { cfg.drillingAtExit = 1; }));
+        Start();
+        ASSERT_FALSE(x.WaitForWindow("^Drilling Status$").isEmpty()) << "not drilling";
+        const QRect main = Absolute(log), screen(QPoint(0, 0), GetParam());
+        x.Click(main.x() + 60, main.y() + 8);  // "View" on the menu line
+        x.Key("Up");
+        x.Key("Return");
+        const QString box = x.WaitForWindow("^StrativM$");
+        ASSERT_FALSE(box.isEmpty()) << "no box naming the TVD log";
+        x.Settled();
+        const QRect said = Framed(box);
+        EXPECT_TRUE(screen.contains(said)) << "the box " << said.x() << "," << said.y() << " " << said.width() << "x" << said.height();
+        x.Key("Return");
+        const QString tvd = x.WaitForWindow("^StrativM .*~logdemo\\.svm$");
+        ASSERT_FALSE(tvd.isEmpty()) << "no TVD log window";
+        x.Settled();
+        const QRect frame = Framed(tvd);
+        EXPECT_TRUE(screen.contains(frame))
+            << "the TVD log " << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
+    }
+
     QString log, bar;
 };
 
@@ -238,6 +265,9 @@ TEST_P(RealXRepaint, TheGasMonitorsWindowsStandClearOfTheMenuLineAndOnTheScreen)
 // The same under matchbox, which places the windows itself: the main window full screen, the others where
 // it puts them, in frames that say no extents.
 TEST_P(RealXRepaintMatchbox, TheGasMonitorsWindowsStandClearOfTheMenuLineAndOnTheScreen) { GasMonitorStandsClear(); }
+
+TEST_P(RealXRepaint, TheTvdLogOpenedWhileDrillingStandsOnTheScreen) { TvdLogStandsOnTheScreen(); }
+TEST_P(RealXRepaintMatchbox, TheTvdLogOpenedWhileDrillingStandsOnTheScreen) { TvdLogStandsOnTheScreen(); }
 
 // Drilling on the demo: the band's lag read-out (found by its ink in the band's status font) stands whole
 // in the window, a pixel clear of any other ink. At 1,024 the log is wider than the window: scrolled to
