@@ -1,7 +1,7 @@
 // The program on a real X server with a window manager, at the two screen sizes a logging geologist
 // meets: whatever is switched on and off again, paged away and back or covered, the screen comes back as
-// a fresh paint of the same view draws it, pixel for pixel; and the live gas window opens clear of the
-// menu bar.
+// a fresh paint of the same view draws it, pixel for pixel; the live gas window opens clear of the
+// menu bar; the windows the program places, and the status line, stand whole under matchbox too.
 #include "demo/demowell.h"
 #include "drilling/draw/statusband.h"
 #include "support/labelink.h"
@@ -11,10 +11,16 @@
 #include "support/wells.h"
 #include "support/xsession.h"
 #include "wellfile/wellconfig.h"
+#include "wits/custwitscfg.h"
+
+#include <QSettings>
+#include <QTcpServer>
+#include <QTcpSocket>
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <QThread>
 
 using namespace testing_support;
 
@@ -265,6 +271,72 @@ TEST_P(RealXRepaint, TheGasMonitorsWindowsStandClearOfTheMenuLineAndOnTheScreen)
 // The same under matchbox, which places the windows itself: the main window full screen, the others where
 // it puts them, in frames that say no extents.
 TEST_P(RealXRepaintMatchbox, TheGasMonitorsWindowsStandClearOfTheMenuLineAndOnTheScreen) { GasMonitorStandsClear(); }
+
+// Drilling on the demo with the rig's depth from a WITS link (the program a server on a loopback port): a
+// hole past the file's bottom is said on the status line, whose text stands below the horizontal scroll
+// bar, not over it.
+TEST_P(RealXRepaintMatchbox, TheDrillingStatusLineStandsBelowTheScrollBar)
+{
+    if (GetParam().width() > 1024)
+        GTEST_SKIP() << "the log fits the screen: no horizontal bar";
+    ASSERT_TRUE(demo::MakeDemoWell(folder));
+    ASSERT_TRUE(EditWellConfig(folder + "elogdemo.cfg", [](wellfile::WellConfig& cfg) {
+        cfg.drillingAtExit = 1;
+        cfg.useWitsDepth = 1;
+        cfg.witsLinkOn = 1;
+    }));
+    QTcpServer probe;
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
+    const quint16 port = probe.serverPort();
+    probe.close();
+    wits::CUSTWITSCFG link{};
+    wits::DefaultCustWitsConfig(link);
+    link.witsOnTcp = 1;
+    link.tcpServer = 1;
+    link.tcpPort = port;
+    ASSERT_EQ(wits::WriteCustWitsConfig(folder, "elogdemo", link), 1);
+    QSettings(home + "/.config/StrativM/strativm.ini", QSettings::IniFormat).setValue("Wits/ServerAddress", "127.0.0.1");
+    ASSERT_TRUE(app.Start(program, {}, x.ProgramEnvironment(home)));
+    const QString box = x.WaitForWindow("^StrativM$");  // the link's "Wits server On TCP"
+    ASSERT_FALSE(box.isEmpty()) << "the link said nothing";
+    const QRect ok = Absolute(box);
+    x.Click(ok.right() - 50, ok.bottom() - 20);
+    log = x.WaitForWindow("^StrativM ");
+    ASSERT_FALSE(x.WaitForWindow("^Quick View$").isEmpty()) << "no first paint";
+    const QImage start = Away();
+    const QRect client = Absolute(log);
+    QTcpSocket rig;
+    ASSERT_TRUE(Spin([&] {
+        rig.abort();
+        rig.connectToHost(QHostAddress::LocalHost, port);
+        return rig.waitForConnected(200);
+    }, kLoadedMs)) << "no WITS server on port " << port;
+    const QRect bottom(client.left(), client.bottom() - 20, client.width(), 21);
+    QImage said;
+    for (int i = 0; i < 40 && said.isNull(); ++i) {
+        rig.write("&&\r\n0108 2650.30\r\n0110 2650.30\r\n!!\r\n");
+        rig.waitForBytesWritten(1000);
+        QThread::msleep(500);
+        const QImage now = x.Shot();
+        if (DifferentPixels(start.copy(bottom), now.copy(bottom)) > 200)
+            said = now;
+    }
+    ASSERT_FALSE(said.isNull()) << "no status line";
+    said = x.Settled();
+    // The bar's 14 rows at the start's bottom stand higher up unchanged (no text over them), the status
+    // line's text below them.
+    const QRect bar(client.left(), client.bottom() - 13, 600, 14);
+    int up = 0;
+    for (int d = 1; d <= 40 && up == 0; ++d)
+        if (DifferentPixels(start.copy(bar), said.copy(bar.translated(0, -d))) == 0)
+            up = d;
+    EXPECT_GT(up, 0) << "the horizontal bar is not whole above the status line";
+    int text = 0;
+    for (int y = client.bottom() - up + 1; y <= client.bottom(); ++y)
+        for (int px = bar.left(); px <= bar.right(); ++px)
+            text += qGray(said.pixel(px, y)) < 100 ? 1 : 0;
+    EXPECT_GT(text, 100) << "no status text below the bar";
+}
 
 TEST_P(RealXRepaint, TheTvdLogOpenedWhileDrillingStandsOnTheScreen) { TvdLogStandsOnTheScreen(); }
 TEST_P(RealXRepaintMatchbox, TheTvdLogOpenedWhileDrillingStandsOnTheScreen) { TvdLogStandsOnTheScreen(); }
