@@ -1,7 +1,7 @@
 // The program on a real X server with a window manager, at the two screen sizes a logging geologist
 // meets: whatever is switched on and off again, paged away and back or covered, the screen comes back as
-// a fresh paint of the same view draws it, pixel for pixel; and the live gas window opens clear of the
-// menu bar.
+// a fresh paint of the same view draws it, pixel for pixel; the live gas window opens clear of the
+// menu bar; the windows the program places, and the status line, stand whole under matchbox too.
 #include "demo/demowell.h"
 #include "drilling/draw/statusband.h"
 #include "support/labelink.h"
@@ -11,10 +11,16 @@
 #include "support/wells.h"
 #include "support/xsession.h"
 #include "wellfile/wellconfig.h"
+#include "wits/custwitscfg.h"
+
+#include <QSettings>
+#include <QTcpServer>
+#include <QTcpSocket>
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <QThread>
 
 using namespace testing_support;
 
@@ -58,7 +64,84 @@ protected:
     QRect Absolute(const QString& window) const { return x.Client(window); }
     QRect Framed(const QString& window) const { return x.Framed(window); }
 
+    // The live gas window, never placed before, opens inside the main window with its frame below the menu
+    // bar and the quick bar, where a click on "File" cannot land on its caption, and clear of the band's
+    // depth and rate read-outs. The set-up dialog reads in the dialog's font and fits the screen.
+    void GasMonitorStandsClear()
+    {
+        if (!PymodbusInstalled())
+            GTEST_SKIP() << "python3-pymodbus is not installed (scripts/install-deps.sh installs it)";
+        ASSERT_TRUE(demo::MakeDemoWell(folder));
+        ASSERT_TRUE(EditWellConfig(folder + "elogdemo.cfg", [](wellfile::WellConfig& cfg) { cfg.drillingAtExit = 1; }));
+        PtyPair line;
+        Child peer;
+        GasInstrumentOnCom3(folder, home, line, peer);
+        ASSERT_FALSE(HasFatalFailure());
+
+        Start();
+        const QString gasWindow = x.WaitForWindow("GAS MONITOR");
+        ASSERT_FALSE(gasWindow.isEmpty()) << "no live gas window";
+        x.Settled();
+        const QRect gas = Framed(gasWindow), main = Absolute(log), quick = Absolute(bar);
+        EXPECT_GT(gas.top(), quick.bottom()) << "the gas window's caption lies over the menu line";
+        EXPECT_GE(gas.left(), Framed(log).left()) << "the gas window's frame starts left of the log's";
+        EXPECT_TRUE(QRect(QPoint(0, 0), GetParam()).contains(gas))
+            << "the gas window's frame " << gas.x() << "," << gas.y() << " " << gas.width() << "x" << gas.height();
+        // The band's read-outs of depth and rate stand whole beside it (found by their ink).
+        for (const char* readout : {"Depth:", "M / Hr:"}) {
+            const Ink ink = InkOf(readout, drilling::StatusFontsFor(10).status);
+            auto places = Places(x.Shot(), main, ink);
+            std::erase_if(places, [&](const auto& p) { return p.second > 0 || gas.intersects(QRect(p.first, ink.size)); });
+            EXPECT_FALSE(places.empty()) << readout << " is covered";
+        }
+
+        // Setup > Gas Monitor Setup in the dialog's font (rows of 14 dialog units, a unit an eighth of the
+        // font's height of 12 px or more: its 390 units make 585 px) stands whole on the screen.
+        ASSERT_TRUE(Spin([&] { return x.FocusedName().startsWith("StrativM"); }, kLoadedMs));
+        x.Click(main.x() + 245, main.y() + 8);  // "Setup" on the menu line
+        x.Key("m");
+        const QString setup = x.WaitForWindow("^STRATIV GAS MONITOR SETUP$");
+        ASSERT_FALSE(setup.isEmpty()) << "Setup > Gas Monitor Setup showed nothing";
+        x.Settled();
+        EXPECT_GE(Absolute(setup).height(), 585) << "a font smaller than the dialog's";
+        const QRect frame = Framed(setup);
+        EXPECT_TRUE(QRect(QPoint(0, 0), GetParam()).contains(frame))
+            << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
+    }
+
+    // Drilling on the demo, View > TVD Log (the menu's last item) builds the TVD log and says where, then
+    // opens it in a second copy of the program: the box and the second window stand with their frames on
+    // the screen.
+    void TvdLogStandsOnTheScreen()
+    {
+        ASSERT_TRUE(demo::MakeDemoWell(folder));
+        ASSERT_TRUE(EditWellConfig(folder + "elogdemo.cfg", [](wellfile::WellConfig& cfg) { cfg.drillingAtExit = 1; }));
+        Start();
+        ASSERT_FALSE(x.WaitForWindow("^Drilling Status$").isEmpty()) << "not drilling";
+        const QRect main = Absolute(log), screen(QPoint(0, 0), GetParam());
+        x.Click(main.x() + 60, main.y() + 8);  // "View" on the menu line
+        x.Key("Up");
+        x.Key("Return");
+        const QString box = x.WaitForWindow("^StrativM$");
+        ASSERT_FALSE(box.isEmpty()) << "no box naming the TVD log";
+        x.Settled();
+        const QRect said = Framed(box);
+        EXPECT_TRUE(screen.contains(said)) << "the box " << said.x() << "," << said.y() << " " << said.width() << "x" << said.height();
+        x.Key("Return");
+        const QString tvd = x.WaitForWindow("^StrativM .*~logdemo\\.svm$");
+        ASSERT_FALSE(tvd.isEmpty()) << "no TVD log window";
+        x.Settled();
+        const QRect frame = Framed(tvd);
+        EXPECT_TRUE(screen.contains(frame))
+            << "the TVD log " << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
+    }
+
     QString log, bar;
+};
+
+class RealXRepaintMatchbox : public RealXRepaint {
+protected:
+    RealXRepaintMatchbox() { wm = WindowManager::Matchbox; }
 };
 
 // Pixels in `rect` of `shot` that are not white.
@@ -183,49 +266,80 @@ TEST_P(RealXRepaint, ScrolledToTheRightTheLogIsAFreshPaintOfItsView)
     EXPECT_EQ(DifferentPixels(before, fresh), 0) << "scrolled right, against a fresh paint";
 }
 
-// The live gas window, never placed before, opens inside the main window with its frame below the menu
-// bar and the quick bar, where a click on "File" cannot land on its caption, and clear of the band's
-// depth and rate read-outs. The set-up dialog reads in
-// the dialog's font and fits the screen.
-TEST_P(RealXRepaint, TheGasMonitorsWindowsStandClearOfTheMenuLineAndOnTheScreen)
+TEST_P(RealXRepaint, TheGasMonitorsWindowsStandClearOfTheMenuLineAndOnTheScreen) { GasMonitorStandsClear(); }
+
+// The same under matchbox, which places the windows itself: the main window full screen, the others where
+// it puts them, in frames that say no extents.
+TEST_P(RealXRepaintMatchbox, TheGasMonitorsWindowsStandClearOfTheMenuLineAndOnTheScreen) { GasMonitorStandsClear(); }
+
+// Drilling on the demo with the rig's depth from a WITS link (the program a server on a loopback port): a
+// hole past the file's bottom is said on the status line, whose text stands below the horizontal scroll
+// bar, not over it.
+TEST_P(RealXRepaintMatchbox, TheDrillingStatusLineStandsBelowTheScrollBar)
 {
-    if (!PymodbusInstalled())
-        GTEST_SKIP() << "python3-pymodbus is not installed (scripts/install-deps.sh installs it)";
+    if (GetParam().width() > 1024)
+        GTEST_SKIP() << "the log fits the screen: no horizontal bar";
     ASSERT_TRUE(demo::MakeDemoWell(folder));
-    ASSERT_TRUE(EditWellConfig(folder + "elogdemo.cfg", [](wellfile::WellConfig& cfg) { cfg.drillingAtExit = 1; }));
-    PtyPair line;
-    Child peer;
-    GasInstrumentOnCom3(folder, home, line, peer);
-    ASSERT_FALSE(HasFatalFailure());
-
-    Start();
-    const QString gasWindow = x.WaitForWindow("GAS MONITOR");
-    ASSERT_FALSE(gasWindow.isEmpty()) << "no live gas window";
-    x.Settled();
-    const QRect gas = Framed(gasWindow), main = Absolute(log), quick = Absolute(bar);
-    EXPECT_GT(gas.top(), quick.bottom()) << "the gas window's caption lies over the menu line";
-    EXPECT_GE(gas.left(), main.left()) << "the gas window's frame starts left of the log";
-    // The band's read-outs of depth and rate stand whole beside it (found by their ink).
-    for (const char* readout : {"Depth:", "M / Hr:"}) {
-        const Ink ink = InkOf(readout, drilling::StatusFontsFor(10).status);
-        auto places = Places(x.Shot(), main, ink);
-        std::erase_if(places, [&](const auto& p) { return p.second > 0 || gas.intersects(QRect(p.first, ink.size)); });
-        EXPECT_FALSE(places.empty()) << readout << " is covered";
+    ASSERT_TRUE(EditWellConfig(folder + "elogdemo.cfg", [](wellfile::WellConfig& cfg) {
+        cfg.drillingAtExit = 1;
+        cfg.useWitsDepth = 1;
+        cfg.witsLinkOn = 1;
+    }));
+    QTcpServer probe;
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
+    const quint16 port = probe.serverPort();
+    probe.close();
+    wits::CUSTWITSCFG link{};
+    wits::DefaultCustWitsConfig(link);
+    link.witsOnTcp = 1;
+    link.tcpServer = 1;
+    link.tcpPort = port;
+    ASSERT_EQ(wits::WriteCustWitsConfig(folder, "elogdemo", link), 1);
+    QSettings(home + "/.config/StrativM/strativm.ini", QSettings::IniFormat).setValue("Wits/ServerAddress", "127.0.0.1");
+    ASSERT_TRUE(app.Start(program, {}, x.ProgramEnvironment(home)));
+    const QString box = x.WaitForWindow("^StrativM$");  // the link's "Wits server On TCP"
+    ASSERT_FALSE(box.isEmpty()) << "the link said nothing";
+    const QRect ok = Absolute(box);
+    x.Click(ok.right() - 50, ok.bottom() - 20);
+    log = x.WaitForWindow("^StrativM ");
+    ASSERT_FALSE(x.WaitForWindow("^Quick View$").isEmpty()) << "no first paint";
+    const QImage start = Away();
+    const QRect client = Absolute(log);
+    QTcpSocket rig;
+    ASSERT_TRUE(Spin([&] {
+        rig.abort();
+        rig.connectToHost(QHostAddress::LocalHost, port);
+        return rig.waitForConnected(200);
+    }, kLoadedMs)) << "no WITS server on port " << port;
+    const QRect bottom(client.left(), client.bottom() - 20, client.width(), 21);
+    QImage said;
+    for (int i = 0; i < 40 && said.isNull(); ++i) {
+        rig.write("&&\r\n0108 2650.30\r\n0110 2650.30\r\n!!\r\n");
+        rig.waitForBytesWritten(1000);
+        QThread::msleep(500);
+        const QImage now = x.Shot();
+        if (DifferentPixels(start.copy(bottom), now.copy(bottom)) > 200)
+            said = now;
     }
-
-    // Setup > Gas Monitor Setup in the dialog's font (rows of 14 dialog units, a unit an eighth of the
-    // font's height of 12 px or more: its 390 units make 585 px) stands whole on the screen.
-    ASSERT_TRUE(Spin([&] { return x.FocusedName().startsWith("StrativM"); }, kLoadedMs));
-    x.Key("alt+p");
-    x.Key("m");
-    const QString setup = x.WaitForWindow("^STRATIV GAS MONITOR SETUP$");
-    ASSERT_FALSE(setup.isEmpty()) << "Setup > Gas Monitor Setup showed nothing";
-    x.Settled();
-    EXPECT_GE(Absolute(setup).height(), 585) << "a font smaller than the dialog's";
-    const QRect frame = Framed(setup);
-    EXPECT_TRUE(QRect(QPoint(0, 0), GetParam()).contains(frame))
-        << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
+    ASSERT_FALSE(said.isNull()) << "no status line";
+    said = x.Settled();
+    // The bar's 14 rows at the start's bottom stand higher up unchanged (no text over them), the status
+    // line's text below them.
+    const QRect bar(client.left(), client.bottom() - 13, 600, 14);
+    int up = 0;
+    for (int d = 1; d <= 40 && up == 0; ++d)
+        if (DifferentPixels(start.copy(bar), said.copy(bar.translated(0, -d))) == 0)
+            up = d;
+    EXPECT_GT(up, 0) << "the horizontal bar is not whole above the status line";
+    int text = 0;
+    for (int y = client.bottom() - up + 1; y <= client.bottom(); ++y)
+        for (int px = bar.left(); px <= bar.right(); ++px)
+            text += qGray(said.pixel(px, y)) < 100 ? 1 : 0;
+    EXPECT_GT(text, 100) << "no status text below the bar";
 }
+
+TEST_P(RealXRepaint, TheTvdLogOpenedWhileDrillingStandsOnTheScreen) { TvdLogStandsOnTheScreen(); }
+TEST_P(RealXRepaintMatchbox, TheTvdLogOpenedWhileDrillingStandsOnTheScreen) { TvdLogStandsOnTheScreen(); }
 
 // Drilling on the demo: the band's lag read-out (found by its ink in the band's status font) stands whole
 // in the window, a pixel clear of any other ink. At 1,024 the log is wider than the window: scrolled to
@@ -295,7 +409,9 @@ TEST_P(RealXRepaint, ShowCTAndTheHorizontalBarBringTheCustomTracksIntoView)
     EXPECT_EQ(Places(end, window, label).size(), 2u) << "the last custom track's scale labels are not in the window";
 }
 
-INSTANTIATE_TEST_SUITE_P(Screens, RealXRepaint, ::testing::Values(QSize(1024, 768), QSize(1920, 1080)),
-                         [](const ::testing::TestParamInfo<QSize>& info) {
-                             return std::to_string(info.param.width()) + "x" + std::to_string(info.param.height());
-                         });
+const auto kScreenName = [](const ::testing::TestParamInfo<QSize>& info) {
+    return std::to_string(info.param.width()) + "x" + std::to_string(info.param.height());
+};
+INSTANTIATE_TEST_SUITE_P(Screens, RealXRepaint, ::testing::Values(QSize(1024, 768), QSize(1920, 1080)), kScreenName);
+INSTANTIATE_TEST_SUITE_P(Screens, RealXRepaintMatchbox, ::testing::Values(QSize(1024, 768), QSize(1920, 1080)),
+                         kScreenName);

@@ -8,7 +8,7 @@ void RealXScreens::SetUp()
 {
     if (const QString missing = XSession::MissingServer(); !missing.isEmpty())
         GTEST_SKIP() << missing.toStdString() << " is not installed";
-    program = x.StartForProgram(GetParam());
+    program = x.StartForProgram(GetParam(), wm);
     ASSERT_FALSE(program.isEmpty());
     home = TestDir() + "home";
     folder = home + "/StrativM/";

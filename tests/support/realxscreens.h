@@ -1,5 +1,6 @@
 #pragma once
-// A test of the real program under openbox, once for each screen size it is given: the X session started
+// A test of the real program under openbox (or the window manager a derived fixture sets in its
+// constructor), once for each screen size it is given: the X session started
 // and the program found before each test (skipped where no X server is installed), the program's home in
 // the test's folder and its data folder in that home.
 #include "support/modbuspeer.h"
@@ -16,6 +17,7 @@ class RealXScreens : public ::testing::TestWithParam<QSize> {
 protected:
     void SetUp() override;
 
+    WindowManager wm = WindowManager::Openbox;
     XSession x;
     Child app;
     QString program, home, folder;

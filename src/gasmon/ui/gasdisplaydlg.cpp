@@ -50,6 +50,8 @@ public:
         if (left == 0 && top == 0)
             std::tie(left, top) = FirstPlace();
         dlg_->move(platform::InsideScreen(*dlg_, left, top));
+        // Placed before its frame came: once framed, the frame is pulled onto the screen too.
+        platform::KeepFramedOnScreen(*dlg_);
     }
     int Left() const override { return dlg_ ? dlg_->x() : 0; }
     int Top() const override { return dlg_ ? dlg_->y() : 0; }
