@@ -327,3 +327,13 @@ void LinkElogToScheme(app::LogState& s, const QString& curveFile)
 
 // The default of the view's services: publishing the curve set is this subsystem's own work.
 void app::ViewServices::PublishCurves(app::LogState& log) { elog::PublishCurves(log); }
+
+// The defaults of the view's services: the pictures are this subsystem's own work.
+void app::ViewServices::ImportNewImages(app::LogState& log, const QString& wellName)
+{
+    elog::ImportNewImages(log.pictures, log.well.file, log.witsChart, wellName);
+}
+void app::ViewServices::LoadImageList(app::LogState& log)
+{
+    elog::LoadImageList(log.pictures, log.well.file, log.witsChart, log.view);
+}

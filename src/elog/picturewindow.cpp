@@ -1,8 +1,6 @@
 #include "elog/picturewindow.h"
 
-#include "app/logstate.h"
 #include "app/viewstate.h"
-#include "app/wellservices.h"
 #include "app/windowgroups.h"
 #include "platform/folders.h"
 #include "platform/services.h"
@@ -84,13 +82,3 @@ bool OpenImageInViewer(const PictureTable& t, int index, const std::function<int
 }
 
 }  // namespace elog
-
-// The defaults of the view's services: the pictures are this subsystem's own work.
-void app::ViewServices::ImportNewImages(app::LogState& log, const QString& wellName)
-{
-    elog::ImportNewImages(log.pictures, log.well.file, log.witsChart, wellName);
-}
-void app::ViewServices::LoadImageList(app::LogState& log)
-{
-    elog::LoadImageList(log.pictures, log.well.file, log.witsChart, log.view);
-}

@@ -380,3 +380,19 @@ void SendFile(app::LogState& log, const SendFileHooks& hooks)
 }
 
 }  // namespace exchange
+
+// The defaults of the window's exchange services: the well's updates, received image and backups are
+// this subsystem's own work.
+void app::ExchangeWellServices::ApplyPendingUpdates(app::LogState& log, const QString& pattern)
+{
+    exchange::ApplyPendingUpdates(log.well, log.view, log.now, log.env.remoteMonitorOn, pattern);
+}
+void app::ExchangeWellServices::RenameReceivedImage(app::LogState& log) { exchange::RenameReceivedImage(log.well.file); }
+int app::ExchangeWellServices::BackupWellFiles(app::LogState& log, int flag)
+{
+    return exchange::BackupWellFiles(log.well, flag, log.env.sharedFolder);
+}
+int app::ExchangeWellServices::BackupData(app::LogState& log, int flag)
+{
+    return exchange::BackupData(log.well, log.interaction, log.engines.driller, flag, log.env.sharedFolder);
+}

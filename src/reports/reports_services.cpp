@@ -1,5 +1,8 @@
 #include "reports/reports_services.h"
 
+#include "reports/shortreports.h"
+#include "app/wellservices.h"
+#include "app/logstate.h"
 #include "platform/services.h"
 
 namespace reports {
@@ -29,3 +32,9 @@ ReportServices& DefaultReportServices()
 }
 
 }  // namespace reports
+
+// The default of the view's services: the short reports are this subsystem's own work.
+void app::ViewServices::LoadShortReports(app::LogState& log)
+{
+    reports::LoadShortReports(log.shortReports, log.well, log.env.remoteMonitorOn);
+}

@@ -1,7 +1,5 @@
 #include "reports/shortreports.h"
 
-#include "app/logstate.h"
-#include "app/wellservices.h"
 #include "app/wellstate.h"
 #include "platform/folders.h"
 #include "platform/services.h"
@@ -126,9 +124,3 @@ void TruncateShortReports(ShortReportState& state, const app::WellState& well)
 }
 
 }  // namespace reports
-
-// The default of the view's services: the short reports are this subsystem's own work.
-void app::ViewServices::LoadShortReports(app::LogState& log)
-{
-    reports::LoadShortReports(log.shortReports, log.well, log.env.remoteMonitorOn);
-}
